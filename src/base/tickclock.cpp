@@ -1,0 +1,7 @@
+#include "base/tickclock.h"
+
+TTickClock &SystemClock()
+{
+    static TSystemClock clock;
+    return clock;
+}
