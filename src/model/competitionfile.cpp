@@ -3,6 +3,7 @@
 #include "base/blanks.h"
 #include "base/inidocument.h"
 #include "base/inifile.h"
+#include "base/iniwriter.h"
 #include "base/numberformat.h"
 #include "base/userdialogs.h"
 #include "settings/setupdaten.h"
@@ -18,40 +19,79 @@ const QString HeimSection = QStringLiteral("Heim");
 const QString GastSection = QStringLiteral("Gast");
 constexpr int GespeicherteSchuesse = 60;
 
-// A team key with position and, where given, series or shot number: "Name3", "Serie10_6".
-QString Key(const char *name, int i)
+// A team key with position and, where given, series or shot number ("Name3", "Serie10_6"),
+// built on the stack: a full file has some 1500 of them.
+class TKey
 {
-    return QLatin1String(name) + QString::number(i);
-}
-QString Key(const char *name, int i, int n)
+public:
+    TKey(const char *name, int i, int n = 0)
+    {
+        while (*name)
+            m_buf[m_len++] = char16_t(*name++);
+        AppendNumber(i);
+        if (n > 0) {
+            m_buf[m_len++] = u'_';
+            AppendNumber(n);
+        }
+    }
+    QStringView View() const { return QStringView(m_buf, m_len); }
+    QString Text() const { return View().toString(); }
+
+private:
+    void AppendNumber(int v)
+    {
+        char16_t digits[12];
+        int count = 0;
+        do {
+            digits[count++] = char16_t(u'0' + v % 10);
+            v /= 10;
+        } while (v > 0);
+        while (count > 0)
+            m_buf[m_len++] = digits[--count];
+    }
+    char16_t m_buf[40];
+    qsizetype m_len = 0;
+};
+
+QStringView ReadView(const TIniDocument &ini, QStringView section, const TKey &key)
 {
-    return Key(name, i) + u'_' + QString::number(n);
+    const auto raw = ini.RawValue(section, key.View());
+    return raw ? ProfileView(*raw) : QStringView();
 }
 
-bool ReadJaNein(const TIniDocument &ini, const QString &section, const QString &key)
+bool ReadJaNein(const TIniDocument &ini, QStringView section, const TKey &key)
 {
-    return ini.ReadString(section, key, QString()).toUpper() == QLatin1String("JA");
+    return ReadView(ini, section, key).compare(u"JA", Qt::CaseInsensitive) == 0;
 }
 
-double ReadReal(const TIniDocument &ini, const QString &section, const QString &key)
+double ReadReal(const TIniDocument &ini, QStringView section, const TKey &key)
 {
     double value = 0;
-    return ParseReal(ini.ReadString(section, key, QString()), value) ? value : 0.0;
+    return ParseReal(ReadView(ini, section, key), value) ? value : 0.0;
+}
+
+// Takes the text up to the first ";" off `rest`.
+QStringView TakeField(QStringView &rest)
+{
+    const qsizetype semicolon = rest.indexOf(u';');
+    const QStringView field = semicolon < 0 ? rest : rest.left(semicolon);
+    rest = semicolon < 0 ? QStringView() : rest.sliced(semicolon + 1);
+    return field;
 }
 
 // "OK;ring;Teiler;Winkel". Anything not starting with exactly "OK" is an absent shot.
-bool ReadShot(const QString &stored, TYSchuss &shot, QString &badField)
+bool ReadShot(QStringView stored, TYSchuss &shot, QString &badField)
 {
-    QString rest = stored;
-    if (NextField(rest) != QLatin1String("OK"))
+    QStringView rest = stored;
+    if (TakeField(rest) != u"OK")
         return true;
     shot.Status = SchussVorhanden;
     float *fields[] = {&shot.Ring, &shot.Teiler, &shot.Winkel};
     for (float *field : fields) {
-        const QString text = NextField(rest);
+        const QStringView text = TakeField(rest);
         double value = 0;
         if (!ParseReal(text, value)) {
-            badField = text;
+            badField = text.toString();
             return false;
         }
         *field = float(value);
@@ -107,14 +147,9 @@ void ReadHeader(const TIniDocument &ini, Competition &c)
 
 QString NextField(QString &value)
 {
-    const qsizetype semicolon = value.indexOf(u';');
-    if (semicolon < 0) {
-        QString field = value;
-        value.clear();
-        return field;
-    }
-    QString field = value.left(semicolon);
-    value.remove(0, semicolon + 1);
+    QStringView rest(value);
+    const QString field = TakeField(rest).toString();
+    value = rest.toString();
     return field;
 }
 
@@ -128,17 +163,17 @@ bool ReadTeam(const TIniDocument &ini, const QString &section, TyMannschaft &tea
     bool sound = true;
     for (int i = 1; i <= PositionenAnzahl; ++i) {
         TYTeilnehmer &p = team.Teilnehmer[i];
-        p.Name = ini.ReadString(section, Key("Name", i), QString());
-        p.Bemerk = ini.ReadString(section, Key("Bemerk", i), QString());
-        p.Passnr = ini.ReadString(section, Key("Passnr", i), QString());
-        p.Stammschuetze = ReadJaNein(ini, section, Key("Stammschuetze", i));
-        p.NurEinzel = ReadJaNein(ini, section, Key("NurEinzel", i));
+        p.Name = ReadView(ini, section, TKey("Name", i)).toString();
+        p.Bemerk = ReadView(ini, section, TKey("Bemerk", i)).toString();
+        p.Passnr = ReadView(ini, section, TKey("Passnr", i)).toString();
+        p.Stammschuetze = ReadJaNein(ini, section, TKey("Stammschuetze", i));
+        p.NurEinzel = ReadJaNein(ini, section, TKey("NurEinzel", i));
         for (int n = 1; n <= SerienAnzahl; ++n)
-            p.Serie[n] = ReadReal(ini, section, Key("Serie", i, n));
+            p.Serie[n] = ReadReal(ini, section, TKey("Serie", i, n));
         for (int n = 1; n <= GespeicherteSchuesse; ++n) {
-            const QString key = Key("Schuss", i, n);
+            const TKey key("Schuss", i, n);
             QString badField;
-            if (ReadShot(ini.ReadString(section, key, QString()), p.Schuss[n], badField))
+            if (ReadShot(ReadView(ini, section, key), p.Schuss[n], badField))
                 continue;
             sound = false;
             const QString message = InvalidRealMessage(badField);
@@ -146,57 +181,61 @@ bool ReadTeam(const TIniDocument &ini, const QString &section, TyMannschaft &tea
                 problems.found.append(message);
                 return false;
             }
-            problems.found.append(QStringLiteral("[%1] %2: %3").arg(section, key, message));
+            problems.found.append(QStringLiteral("[%1] %2: %3").arg(section, key.Text(), message));
         }
     }
     return sound;
 }
 
-void WriteTeam(TIniDocument &ini, const QString &section, const TyMannschaft &team,
+void WriteTeam(TIniWriter &ini, const QString &section, const TyMannschaft &team,
                const Competition &c)
 {
     const QString ja = QStringLiteral("Ja"), nein = QStringLiteral("Nein");
-    ini.WriteString(section, "Name", team.Name);
-    ini.WriteString(section, "Mann_ident", team.Mann_ident);
-    ini.WriteString(section, "Vnr", team.Vnr);
+    ini.Section(section);
+    ini.Value(u"Name", team.Name);
+    ini.Value(u"Mann_ident", team.Mann_ident);
+    ini.Value(u"Vnr", team.Vnr);
     for (int i = 1; i <= PositionenAnzahl; ++i) {
         const TYTeilnehmer &p = team.Teilnehmer[i];
-        ini.WriteString(section, Key("Name", i), p.Name);
+        ini.Value(TKey("Name", i).View(), p.Name);
         if (HoldsNonBlank(p.Bemerk))
-            ini.WriteString(section, Key("Bemerk", i), p.Bemerk);
-        ini.WriteString(section, Key("Passnr", i), p.Passnr);
-        ini.WriteString(section, Key("Stammschuetze", i), p.Stammschuetze ? ja : nein);
-        ini.WriteString(section, Key("NurEinzel", i), i > c.Mannschaftstaerke ? ja : nein);
+            ini.Value(TKey("Bemerk", i).View(), p.Bemerk);
+        ini.Value(TKey("Passnr", i).View(), p.Passnr);
+        ini.Value(TKey("Stammschuetze", i).View(), p.Stammschuetze ? ja : nein);
+        ini.Value(TKey("NurEinzel", i).View(), i > c.Mannschaftstaerke ? ja : nein);
         for (int n = 1; n <= SerienAnzahl; ++n)
-            ini.WriteString(section, Key("Serie", i, n), FormatGeneral(p.Serie[n]));
+            ini.Value(TKey("Serie", i, n).View(), FormatGeneral(p.Serie[n]));
         for (int n = 1; n <= GespeicherteSchuesse; ++n) {
             if (IsPresent(p.Schuss[n]))
-                ini.WriteString(section, Key("Schuss", i, n), ShotText(p.Schuss[n], c));
+                ini.Value(TKey("Schuss", i, n).View(), ShotText(p.Schuss[n], c));
         }
     }
 }
 
-TIniDocument CompetitionDocument(const Competition &c, const tSetupdaten &settings)
+QByteArray CompetitionFileBytes(const Competition &c, const tSetupdaten &settings)
 {
-    TIniDocument ini;
-    ini.WriteString(Header, "Klasse", c.Kopfdaten[KopfKlasse]);
-    ini.WriteString(Header, "Gruppe", c.Kopfdaten[KopfGruppe]);
-    ini.WriteString(Header, "Waffe", c.Kopfdaten[KopfWaffe]);
-    ini.WriteBool(Header, "Sortieren", c.Sortieren);
-    ini.WriteString(Header, "Liga", c.Kopfdaten[KopfLiga]);
-    ini.WriteString(Header, "Datum", c.Kopfdaten[KopfDatum]);
-    ini.WriteString(Header, "Durchgang", c.Kopfdaten[KopfDurchgang]);
-    ini.WriteInteger(Header, "Mannschaftstaerke", c.Mannschaftstaerke);
-    ini.WriteInteger(Header, "OMannschafts", c.OMannschafts);
-    ini.WriteString(Header, "DISAG", c.DISAG);
-    ini.WriteInteger(Header, "Schussanzahl", c.Schussanzahl);
-    ini.WriteInteger(Header, "Schussanzahl_Serie", c.Schussanzahl_Serie);
-    ini.WriteString(Header, "Ringlesegeraet", c.Kopfdaten[KopfErgebniserfassung]);
-    ini.WriteString(Registrierung, "Vereinsname", settings.Vereinsname);
-    ini.WriteString(Registrierung, "Vereinnr", settings.Vereinnr);
+    TIniWriter ini;
+    ini.Reserve(48 * 1024);
+    ini.Section(Header);
+    ini.Value(u"Klasse", c.Kopfdaten[KopfKlasse]);
+    ini.Value(u"Gruppe", c.Kopfdaten[KopfGruppe]);
+    ini.Value(u"Waffe", c.Kopfdaten[KopfWaffe]);
+    ini.Value(u"Sortieren", c.Sortieren ? u"1" : u"0");
+    ini.Value(u"Liga", c.Kopfdaten[KopfLiga]);
+    ini.Value(u"Datum", c.Kopfdaten[KopfDatum]);
+    ini.Value(u"Durchgang", c.Kopfdaten[KopfDurchgang]);
+    ini.Value(u"Mannschaftstaerke", QString::number(c.Mannschaftstaerke));
+    ini.Value(u"OMannschafts", QString::number(c.OMannschafts));
+    ini.Value(u"DISAG", c.DISAG);
+    ini.Value(u"Schussanzahl", QString::number(c.Schussanzahl));
+    ini.Value(u"Schussanzahl_Serie", QString::number(c.Schussanzahl_Serie));
+    ini.Value(u"Ringlesegeraet", c.Kopfdaten[KopfErgebniserfassung]);
+    ini.Section(Registrierung);
+    ini.Value(u"Vereinsname", settings.Vereinsname);
+    ini.Value(u"Vereinnr", settings.Vereinnr);
     WriteTeam(ini, HeimSection, c.Heim, c);
     WriteTeam(ini, GastSection, c.Gast, c);
-    return ini;
+    return ini.Bytes();
 }
 
 bool LoadCompetition(Competition &c)
@@ -227,7 +266,7 @@ TSaveOutcome SaveCompetition(Competition &c, tSetupdaten &settings)
         c.Dateiname = *path;
     }
     outcome.historyChanged = settings.AddToHistory(c.Dateiname);
-    if (!WriteFileAtomically(c.Dateiname, CompetitionDocument(c, settings).ToBytes())) {
+    if (!WriteFileAtomically(c.Dateiname, CompetitionFileBytes(c, settings))) {
         UserDialogs().MessageDlg(
                 QStringLiteral("nach %1 kann nicht geschrieben werden").arg(c.Dateiname),
                 TMsgIcon::Error, TMsgButtons::Ok);
@@ -259,7 +298,7 @@ QStringList CheckCompetitionFile(const QString &path)
     const TIniDocument ini = ReadDocument(path);
     const auto checkInteger = [&](const char *key) {
         const auto raw = ini.RawValue(Header, key);
-        if (raw && !ProfileInteger(ProfileString(*raw)))
+        if (raw && !ProfileInteger(ProfileView(*raw)))
             found.append(QStringLiteral("[Header] %1: '%2' ist keine ganze Zahl, gelesen wird "
                                         "der Vorgabewert")
                                  .arg(QLatin1String(key), ProfileString(*raw)));
@@ -291,12 +330,13 @@ QStringList CheckCompetitionFile(const QString &path)
     for (const QString &section : {HeimSection, GastSection}) {
         for (int i = 1; i <= PositionenAnzahl; ++i) {
             for (int s = 1; s <= SerienAnzahl; ++s) {
-                const auto raw = ini.RawValue(section, Key("Serie", i, s));
+                const TKey key("Serie", i, s);
+                const QStringView text = ReadView(ini, section, key);
                 double value = 0;
-                if (raw && !ProfileString(*raw).isEmpty() && !ParseReal(ProfileString(*raw), value))
-                    found.append(QStringLiteral("[%1] %2: %3, gelesen wird 0")
-                                         .arg(section, Key("Serie", i, s),
-                                              InvalidRealMessage(ProfileString(*raw))));
+                if (!text.isEmpty() && !ParseReal(text, value))
+                    found.append(
+                            QStringLiteral("[%1] %2: %3, gelesen wird 0")
+                                    .arg(section, key.Text(), InvalidRealMessage(text.toString())));
             }
         }
         TReadProblems problems;

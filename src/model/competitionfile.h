@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class TIniDocument;
+class TIniWriter;
 class tSetupdaten;
 
 // The .RW competition file: an INI text in Windows-1252 with sections Header, Registrierung,
@@ -26,11 +27,11 @@ struct TReadProblems
 // read; without `collect` the reading stops at that shot.
 bool ReadTeam(const TIniDocument &ini, const QString &section, TyMannschaft &team,
               TReadProblems &problems);
-void WriteTeam(TIniDocument &ini, const QString &section, const TyMannschaft &team,
+void WriteTeam(TIniWriter &ini, const QString &section, const TyMannschaft &team,
                const Competition &c);
 
 // The whole file as it is written: header, registration (club data of `settings`), both teams.
-TIniDocument CompetitionDocument(const Competition &c, const tSetupdaten &settings);
+QByteArray CompetitionFileBytes(const Competition &c, const tSetupdaten &settings);
 
 // Reads c.Dateiname into `c`, whose Ringformat is already set. A missing file gives a
 // competition of defaults. A shot value that is no number ends the reading with

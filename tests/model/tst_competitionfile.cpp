@@ -1,3 +1,4 @@
+#include "base/inidocument.h"
 #include "base/inifile.h"
 #include "base/numberformat.h"
 #include "base/scripteddialogs.h"
@@ -246,7 +247,7 @@ void TestCompetitionFile::shotValues()
     Competition c;
     c.Ringformat = ringformat;
     c.Gast.Teilnehmer[2].Schuss[7] = shot;
-    const TIniDocument ini = CompetitionDocument(c, m_settings);
+    const TIniDocument ini = TIniDocument::FromBytes(CompetitionFileBytes(c, m_settings));
     QCOMPARE(ini.ReadString("Gast", "Schuss2_7", "fehlt"), Localised(stored));
     QCOMPARE(ini.ReadString("Gast", "Schuss2_8", "fehlt"), QString("fehlt"));
 }
