@@ -34,3 +34,11 @@ function(tarvenn_add_test name)
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=de_DE.UTF-8;ASAN_OPTIONS=detect_leaks=0;${ARG_ENVIRONMENT}"
         TIMEOUT 300)
 endfunction()
+
+# Runs an existing test once more under a locale with a decimal point, for the number texts.
+function(tarvenn_add_point_locale_run name)
+    add_test(NAME ${name}_point COMMAND ${name})
+    set_tests_properties(${name}_point PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVENN_TEST_LOCALE=C;ASAN_OPTIONS=detect_leaks=0"
+        TIMEOUT 300)
+endfunction()
