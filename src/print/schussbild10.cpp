@@ -10,8 +10,6 @@
 
 #include <algorithm>
 
-TQRschussbild10::TQRschussbild10() = default;
-
 void TQRschussbild10::SetScheibentype(TypeScheiben typ)
 {
     if (typ == m_geometrie.Typ)

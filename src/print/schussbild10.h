@@ -16,8 +16,6 @@ class QPainter;
 class TQRschussbild10
 {
 public:
-    TQRschussbild10();
-
     TypeScheiben Scheibentype() const { return m_geometrie.Typ; }
     // A new type resets the zoom to 5, limited to the ring count.
     void SetScheibentype(TypeScheiben typ);

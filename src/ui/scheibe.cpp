@@ -34,6 +34,7 @@ void Fehler(const QString &text, const QString &caption)
 TScheibe::TScheibe(QWidget *parent) : QWidget(parent)
 {
     setCursor(Qt::CrossCursor);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
