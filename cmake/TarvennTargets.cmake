@@ -31,7 +31,7 @@ function(tarvenn_add_test name)
         TARVENN_TOOLS_DIR="${CMAKE_BINARY_DIR}/bin")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=de_DE.UTF-8;ASAN_OPTIONS=detect_leaks=0;${ARG_ENVIRONMENT}"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=de_DE.UTF-8;ASAN_OPTIONS=detect_leaks=1;${ARG_ENVIRONMENT}"
         TIMEOUT 300)
 endfunction()
 
@@ -39,6 +39,6 @@ endfunction()
 function(tarvenn_add_point_locale_run name)
     add_test(NAME ${name}_point COMMAND ${name})
     set_tests_properties(${name}_point PROPERTIES
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVENN_TEST_LOCALE=C;ASAN_OPTIONS=detect_leaks=0"
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVENN_TEST_LOCALE=C;ASAN_OPTIONS=detect_leaks=1"
         TIMEOUT 300)
 endfunction()
