@@ -28,9 +28,17 @@ function(tarvenn_add_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test tarvenn_testsupport ${ARG_DEPENDS})
     target_compile_definitions(${name} PRIVATE
         TARVENN_FIXTURES="${CMAKE_CURRENT_SOURCE_DIR}/fixtures"
-        TARVENN_TOOLS_DIR="${CMAKE_BINARY_DIR}/tools")
+        TARVENN_TOOLS_DIR="${CMAKE_BINARY_DIR}/bin")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=de_DE.UTF-8;ASAN_OPTIONS=detect_leaks=0;${ARG_ENVIRONMENT}"
+        TIMEOUT 300)
+endfunction()
+
+# Runs an existing test once more under a locale with a decimal point, for the number texts.
+function(tarvenn_add_point_locale_run name)
+    add_test(NAME ${name}_point COMMAND ${name})
+    set_tests_properties(${name}_point PROPERTIES
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARVENN_TEST_LOCALE=C;ASAN_OPTIONS=detect_leaks=0"
         TIMEOUT 300)
 endfunction()

@@ -3,11 +3,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
-TEventWait::TEventWait(const TTickClock &clock, QObject *parent)
-    : QObject(parent)
-    , m_clock(clock)
-{
-}
+TEventWait::TEventWait(const TTickClock &clock, QObject *parent) : QObject(parent), m_clock(clock)
+{ }
 
 TEventWait::~TEventWait()
 {

@@ -1,6 +1,7 @@
 #include "base/inidocument.h"
 
 #include "base/cp1252.h"
+#include "base/iniwriter.h"
 
 #include <limits>
 
@@ -25,91 +26,109 @@ QStringView TrimBlanks(QStringView s)
 
 } // namespace
 
-QString ProfileString(const QString &raw)
+QStringView ProfileView(QStringView raw)
 {
     QStringView v = TrimBlanks(raw);
     if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
         v = v.sliced(1, v.size() - 2);
-    return v.left(MaxProfileValue).toString();
+    return v.left(MaxProfileValue);
 }
 
-std::optional<int> ProfileInteger(const QString &text)
+std::optional<int> ProfileInteger(QStringView text)
 {
     QStringView v = TrimBlanks(text);
     if (v.isEmpty())
         return std::nullopt;
     bool ok = false;
-    qlonglong n = 0;
     if (v.size() > 2 && v[0] == u'0' && (v[1] == u'x' || v[1] == u'X')) {
         const QStringView digits = v.sliced(2);
         if (digits.front() == u'+' || digits.front() == u'-')
             return std::nullopt;
-        n = digits.toLongLong(&ok, 16);
+        const qulonglong n = digits.toULongLong(&ok, 16);
         // Hex values cover the full 32 bits, as colours stored that way may.
-        if (!ok || n > 0xFFFFFFFFLL)
+        if (!ok || n > 0xFFFFFFFFULL)
             return std::nullopt;
         return int(quint32(n));
     }
     for (qsizetype i = (v[0] == u'+' || v[0] == u'-') ? 1 : 0; i < v.size(); ++i) {
-        if (!v[i].isDigit() || v[i].unicode() > 0x7F)
+        if (v[i] < u'0' || v[i] > u'9')
             return std::nullopt;
     }
-    n = v.toLongLong(&ok, 10);
+    const qlonglong n = v.toLongLong(&ok, 10);
     if (!ok || n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
         return std::nullopt;
     return int(n);
 }
 
+std::size_t TIniDocument::CaseInsensitiveHash::operator()(QStringView s) const noexcept
+{
+    // FNV-1a over case-folded characters; ASCII folds without a table lookup.
+    std::size_t h = 1469598103934665603ULL;
+    for (QChar c : s) {
+        char16_t u = c.unicode();
+        if (u < 0x80)
+            u = (u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u;
+        else
+            u = c.toCaseFolded().unicode();
+        h = (h ^ u) * 1099511628211ULL;
+    }
+    return h;
+}
+
 void TIniDocument::Section::Reindex()
 {
-    // QHash::insert replaces; walking backwards lets the first of duplicate keys win.
     index.clear();
-    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+    index.reserve(std::size_t(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         if (!lines[i].key.isEmpty())
-            index.insert(Fold(lines[i].key), i);
+            index.emplace(lines[i].key, i); // emplace keeps the first of duplicate keys
     }
+}
+
+void TIniDocument::ReindexSections()
+{
+    m_sectionIndex.clear();
+    for (qsizetype i = 1; i < m_sections.size(); ++i)
+        m_sectionIndex.emplace(m_sections[i].name, i);
 }
 
 TIniDocument TIniDocument::FromBytes(const QByteArray &bytes)
 {
     TIniDocument doc;
+    doc.m_text = DecodeCp1252(bytes);
     doc.m_sections.append(Section {});
-    const QString text = DecodeCp1252(bytes);
+    const QStringView text(doc.m_text);
     qsizetype pos = 0;
     while (pos < text.size()) {
         qsizetype end = text.indexOf(u'\n', pos);
         if (end < 0)
             end = text.size();
-        QStringView line = QStringView(text).sliced(pos, end - pos);
+        QStringView line = text.sliced(pos, end - pos);
         if (line.endsWith(u'\r'))
             line.chop(1);
         pos = end + 1;
 
         const QStringView trimmed = TrimBlanks(line);
         if (trimmed.startsWith(u'[')) {
-            qsizetype close = trimmed.indexOf(u']');
+            const qsizetype close = trimmed.indexOf(u']');
             Section s;
-            s.name = TrimBlanks(trimmed.sliced(1, (close < 0 ? trimmed.size() : close) - 1))
-                             .toString();
-            s.header = line.toString();
+            s.name = TrimBlanks(trimmed.sliced(1, (close < 0 ? trimmed.size() : close) - 1));
+            s.hasHeader = true;
+            s.header = line;
             doc.m_sections.append(std::move(s));
             continue;
         }
         Line l;
         const qsizetype eq = line.indexOf(u'=');
         if (eq > 0 && !trimmed.startsWith(u';')) {
-            l.key = TrimBlanks(line.left(eq)).toString();
-            l.value = line.sliced(eq + 1).toString();
+            l.key = TrimBlanks(line.left(eq));
+            l.value = line.sliced(eq + 1);
         }
         if (l.key.isEmpty())
-            l.raw = line.toString();
-        doc.m_sections.last().lines.append(std::move(l));
+            l.raw = line;
+        doc.m_sections.last().lines.append(l);
     }
-    for (qsizetype i = 1; i < doc.m_sections.size(); ++i) {
-        const QString folded = Fold(doc.m_sections[i].name);
-        if (!doc.m_sectionIndex.contains(folded))
-            doc.m_sectionIndex.insert(folded, i);
-    }
+    doc.ReindexSections();
     for (Section &s : doc.m_sections)
         s.Reindex();
     return doc;
@@ -117,92 +136,91 @@ TIniDocument TIniDocument::FromBytes(const QByteArray &bytes)
 
 QByteArray TIniDocument::ToBytes() const
 {
-    QString text;
-    text.reserve(4096);
-    auto appendLine = [&text](const QString &line) {
-        text += line;
-        text += QLatin1String("\r\n");
-    };
+    TIniWriter writer;
+    writer.Reserve(m_text.size() + 256);
     for (qsizetype i = 0; i < m_sections.size(); ++i) {
         const Section &s = m_sections[i];
-        if (i > 0)
-            appendLine(s.header.isEmpty() ? u'[' + s.name + u']' : s.header);
+        if (i > 0) {
+            if (s.header.isEmpty())
+                writer.Section(s.name);
+            else
+                writer.Line(s.header);
+        }
         for (const Line &l : s.lines) {
             if (l.key.isEmpty())
-                appendLine(l.raw);
-            else {
-                text += l.key;
-                text += u'=';
-                appendLine(l.value);
-            }
+                writer.Line(l.raw);
+            else
+                writer.Value(l.key, l.value);
         }
     }
-    return EncodeCp1252(text);
+    return writer.Bytes();
 }
 
-const TIniDocument::Section *TIniDocument::Find(const QString &section) const
+const TIniDocument::Section *TIniDocument::Find(QStringView section) const
 {
-    const auto it = m_sectionIndex.constFind(Fold(section));
-    return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
+    const auto it = m_sectionIndex.find(section);
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
-TIniDocument::Section *TIniDocument::Find(const QString &section)
+TIniDocument::Section *TIniDocument::Find(QStringView section)
 {
-    const auto it = m_sectionIndex.constFind(Fold(section));
-    return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
+    const auto it = m_sectionIndex.find(section);
+    return it == m_sectionIndex.end() ? nullptr : &m_sections[it->second];
 }
 
-TIniDocument::Section &TIniDocument::FindOrAppend(const QString &section)
+TIniDocument::Section &TIniDocument::FindOrAppend(QStringView section)
 {
     if (m_sections.isEmpty())
         m_sections.append(Section {});
     if (Section *s = Find(section))
         return *s;
     Section s;
-    s.name = section;
+    s.ownedName = section.toString();
+    s.name = s.ownedName;
+    s.hasHeader = true;
     m_sections.append(std::move(s));
-    m_sectionIndex.insert(Fold(section), m_sections.size() - 1);
+    m_sectionIndex.emplace(m_sections.last().name, m_sections.size() - 1);
     return m_sections.last();
 }
 
-std::optional<QString> TIniDocument::RawValue(const QString &section, const QString &key) const
+std::optional<QStringView> TIniDocument::RawValue(QStringView section, QStringView key) const
 {
     const Section *s = Find(section);
     if (!s)
         return std::nullopt;
-    const auto it = s->index.constFind(Fold(key));
-    if (it == s->index.constEnd())
+    const auto it = s->index.find(key);
+    if (it == s->index.end())
         return std::nullopt;
-    return s->lines[*it].value;
+    return s->lines[it->second].value;
 }
 
-QString TIniDocument::ReadString(const QString &section, const QString &key,
-                                 const QString &def) const
+QString TIniDocument::ReadString(QStringView section, QStringView key, const QString &def) const
 {
     const auto raw = RawValue(section, key);
     return raw ? ProfileString(*raw) : def;
 }
 
-int TIniDocument::ReadInteger(const QString &section, const QString &key, int def) const
+int TIniDocument::ReadInteger(QStringView section, QStringView key, int def) const
 {
     const auto raw = RawValue(section, key);
     if (!raw)
         return def;
-    return ProfileInteger(ProfileString(*raw)).value_or(def);
+    return ProfileInteger(ProfileView(*raw)).value_or(def);
 }
 
-bool TIniDocument::ReadBool(const QString &section, const QString &key, bool def) const
+bool TIniDocument::ReadBool(QStringView section, QStringView key, bool def) const
 {
     return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void TIniDocument::WriteString(const QString &section, const QString &key, const QString &value)
+void TIniDocument::WriteString(QStringView section, QStringView key, const QString &value)
 {
     Section &s = FindOrAppend(section);
-    const QString folded = Fold(key);
-    const auto it = s.index.constFind(folded);
-    if (it != s.index.constEnd()) {
-        s.lines[*it].value = value;
+    const auto it = s.index.find(key);
+    if (it != s.index.end()) {
+        Line &l = s.lines[it->second];
+        l.ownedValue = value;
+        l.value = l.ownedValue;
         return;
     }
     // Append after the last key of the section, so trailing blank lines stay at its end.
@@ -211,51 +229,50 @@ void TIniDocument::WriteString(const QString &section, const QString &key, const
            && TrimBlanks(s.lines[insertAt - 1].raw).isEmpty())
         --insertAt;
     Line l;
-    l.key = key;
-    l.value = value;
-    if (insertAt == s.lines.size()) {
-        s.lines.append(std::move(l));
-        s.index.insert(folded, s.lines.size() - 1);
-    } else {
-        s.lines.insert(insertAt, std::move(l));
+    l.ownedKey = key.toString();
+    l.ownedValue = value;
+    l.key = l.ownedKey;
+    l.value = l.ownedValue;
+    const bool atEnd = insertAt == s.lines.size();
+    s.lines.insert(insertAt, l);
+    if (atEnd)
+        s.index.emplace(s.lines.last().key, s.lines.size() - 1);
+    else
         s.Reindex();
-    }
 }
 
-void TIniDocument::WriteInteger(const QString &section, const QString &key, int value)
+void TIniDocument::WriteInteger(QStringView section, QStringView key, int value)
 {
     WriteString(section, key, QString::number(value));
 }
 
-void TIniDocument::WriteBool(const QString &section, const QString &key, bool value)
+void TIniDocument::WriteBool(QStringView section, QStringView key, bool value)
 {
     WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void TIniDocument::DeleteKey(const QString &section, const QString &key)
+void TIniDocument::DeleteKey(QStringView section, QStringView key)
 {
     Section *s = Find(section);
     if (!s)
         return;
-    const auto it = s->index.constFind(Fold(key));
-    if (it == s->index.constEnd())
+    const auto it = s->index.find(key);
+    if (it == s->index.end())
         return;
-    s->lines.removeAt(*it);
+    s->lines.removeAt(it->second);
     s->Reindex();
 }
 
-void TIniDocument::EraseSection(const QString &section)
+void TIniDocument::EraseSection(QStringView section)
 {
-    const auto it = m_sectionIndex.constFind(Fold(section));
-    if (it == m_sectionIndex.constEnd())
+    const auto it = m_sectionIndex.find(section);
+    if (it == m_sectionIndex.end())
         return;
-    m_sections.removeAt(*it);
-    m_sectionIndex.clear();
-    for (qsizetype i = m_sections.size() - 1; i >= 1; --i)
-        m_sectionIndex.insert(Fold(m_sections[i].name), i);
+    m_sections.removeAt(it->second);
+    ReindexSections();
 }
 
-bool TIniDocument::SectionExists(const QString &section) const
+bool TIniDocument::SectionExists(QStringView section) const
 {
     return Find(section) != nullptr;
 }
@@ -264,17 +281,17 @@ QStringList TIniDocument::Sections() const
 {
     QStringList names;
     for (qsizetype i = 1; i < m_sections.size(); ++i)
-        names.append(m_sections[i].name);
+        names.append(m_sections[i].name.toString());
     return names;
 }
 
-QStringList TIniDocument::Keys(const QString &section) const
+QStringList TIniDocument::Keys(QStringView section) const
 {
     QStringList keys;
     if (const Section *s = Find(section)) {
         for (const Line &l : s->lines) {
             if (!l.key.isEmpty())
-                keys.append(l.key);
+                keys.append(l.key.toString());
         }
     }
     return keys;

@@ -17,10 +17,7 @@ bool WriteFileAtomically(const QString &path, const QByteArray &bytes)
     return file.commit();
 }
 
-TIniFile::TIniFile(QString path)
-    : m_path(std::move(path))
-{
-}
+TIniFile::TIniFile(QString path) : m_path(std::move(path)) { }
 
 TIniDocument TIniFile::Load() const
 {

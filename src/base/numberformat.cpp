@@ -4,43 +4,115 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string>
 
 namespace {
 
-QString Localise(const char *begin, const char *end)
-{
-    QString s = QString::fromLatin1(begin, end - begin);
-    const QChar sep = DecimalSeparator();
-    if (sep != u'.')
-        s.replace(u'.', sep);
-    return s;
-}
-
-// "-0" and "-0,0" read as zero to a user; drop the sign when every digit is 0.
-void DropNegativeZero(std::string &s)
-{
-    if (!s.empty() && s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
-        s.erase(0, 1);
-}
-
-std::string FixedDigits(double value, int decimals)
+// Number text built in place: some thousand numbers go into every competition file.
+struct TDigits
 {
     char buf[400];
+    int len = 0;
+
+    void Append(const char *s)
+    {
+        while (*s)
+            buf[len++] = *s++;
+    }
+    void Append(char c, int count = 1)
+    {
+        while (count-- > 0)
+            buf[len++] = c;
+    }
+};
+
+void AppendFixed(TDigits &d, double value, int decimals)
+{
     if (decimals == 0) {
         // Ties exist only for whole-number rounding: a binary double cannot end in 5 at any
         // decimal place after the point. std::to_chars would round them to even.
         double rounded = std::nearbyint(value);
         if (std::fabs(value - std::trunc(value)) == 0.5)
             rounded = std::trunc(value) + (value < 0 ? -1.0 : 1.0);
-        auto r = std::to_chars(buf, buf + sizeof buf, rounded, std::chars_format::fixed, 0);
-        return std::string(buf, r.ptr);
+        value = rounded;
     }
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
-    return std::string(buf, r.ptr);
+    auto r = std::to_chars(d.buf + d.len, d.buf + sizeof d.buf, value, std::chars_format::fixed,
+                           decimals);
+    d.len = int(r.ptr - d.buf);
+}
+
+// "-0" and "-0,0" read as zero to a user; drop the sign when every digit is 0.
+void DropNegativeZero(TDigits &d)
+{
+    if (d.len == 0 || d.buf[0] != '-')
+        return;
+    for (int i = 1; i < d.len; ++i) {
+        if (d.buf[i] != '0' && d.buf[i] != '.')
+            return;
+    }
+    std::copy(d.buf + 1, d.buf + d.len, d.buf);
+    --d.len;
+}
+
+QString Localised(TDigits &d, int width = 0)
+{
+    const QChar sep = DecimalSeparator();
+    const bool latin1 = sep.unicode() < 0x100;
+    if (latin1 && sep != u'.') {
+        for (int i = 0; i < d.len; ++i) {
+            if (d.buf[i] == '.')
+                d.buf[i] = char(sep.unicode());
+        }
+    }
+    const int pad = qMax(0, width - d.len);
+    QString s(pad + d.len, u' ');
+    QChar *out = s.data() + pad;
+    for (int i = 0; i < d.len; ++i)
+        out[i] = QChar(uchar(d.buf[i]));
+    if (!latin1)
+        s.replace(u'.', sep);
+    return s;
+}
+
+int DecimalExponent(const char *sci, int len)
+{
+    const char *e = std::find(sci, sci + len, 'e');
+    const char *begin = e + 1 + (e + 1 < sci + len && e[1] == '+' ? 1 : 0);
+    int exp = 0;
+    std::from_chars(begin, sci + len, exp);
+    return exp;
+}
+
+// "%W.Pf" into width and places; anything unreadable counts as "%3.0f".
+void ParseRingformat(QStringView f, int &width, int &decimals)
+{
+    width = 3;
+    decimals = 0;
+    // The two formats a competition can have, without parsing.
+    if (f == u"%3.0f")
+        return;
+    if (f == u"%3.1f") {
+        decimals = 1;
+        return;
+    }
+    if (!f.startsWith(u'%') || !f.endsWith(u'f'))
+        return;
+    const QStringView spec = f.sliced(1, f.size() - 2);
+    const qsizetype dot = spec.indexOf(u'.');
+    bool okW = true, okP = true;
+    int w = 0, p = 6;
+    if (dot >= 0) {
+        w = dot > 0 ? spec.left(dot).toInt(&okW) : 0;
+        p = spec.sliced(dot + 1).toInt(&okP);
+    } else if (!spec.isEmpty()) {
+        w = spec.toInt(&okW);
+    }
+    if (okW && okP && w >= 0 && w <= 64 && p >= 0 && p <= 20) {
+        width = w;
+        decimals = p;
+    }
 }
 
 } // namespace
@@ -53,107 +125,103 @@ QChar DecimalSeparator()
 
 QString FormatFixed(double value, int decimals)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("0");
-    std::string s = FixedDigits(value, decimals);
-    DropNegativeZero(s);
-    return Localise(s.data(), s.data() + s.size());
+    TDigits d;
+    AppendFixed(d, std::isfinite(value) ? value : 0.0, decimals);
+    DropNegativeZero(d);
+    return Localised(d);
 }
 
 QString FormatRing(const QString &ringformat, double value)
 {
-    // "%W.Pf": width and precision; anything unreadable falls back to "%3.0f".
     int width = 3, decimals = 0;
-    if (ringformat.startsWith(u'%') && ringformat.endsWith(u'f')) {
-        const QStringView spec = QStringView(ringformat).sliced(1, ringformat.size() - 2);
-        const qsizetype dot = spec.indexOf(u'.');
-        bool okW = true, okP = true;
-        if (dot >= 0) {
-            width = dot > 0 ? spec.left(dot).toInt(&okW) : 0;
-            decimals = spec.sliced(dot + 1).toInt(&okP);
-        } else {
-            width = spec.isEmpty() ? 0 : spec.toInt(&okW);
-            decimals = 6;
-        }
-        if (!okW || !okP || width < 0 || width > 64 || decimals < 0 || decimals > 20) {
-            width = 3;
-            decimals = 0;
-        }
-    }
-    return FormatFixed(value, decimals).rightJustified(width, u' ');
+    ParseRingformat(ringformat, width, decimals);
+    TDigits d;
+    AppendFixed(d, std::isfinite(value) ? value : 0.0, decimals);
+    DropNegativeZero(d);
+    return Localised(d, width);
 }
 
 QString FormatGeneral(double value)
 {
+    TDigits d;
     if (!std::isfinite(value))
-        return QStringLiteral("0");
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
-    std::string s(buf, r.ptr);
-    const auto e = s.find('e');
-    if (e != std::string::npos) {
+        value = 0;
+    char sci[64];
+    auto r = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::general, 15);
+    const int len = int(r.ptr - sci);
+    const char *e = std::find(sci, sci + len, 'e');
+    if (e == sci + len) {
+        std::copy(sci, sci + len, d.buf);
+        d.len = len;
+    } else {
         // Exponent as "E-6" / "E20": no plus sign, no leading zeros.
-        std::string mant = s.substr(0, e);
-        int exp = std::atoi(s.c_str() + e + 1);
-        s = mant + "E" + std::to_string(exp);
+        std::copy(static_cast<const char *>(sci), e, d.buf);
+        d.len = int(e - sci);
+        d.Append('E');
+        auto x = std::to_chars(d.buf + d.len, d.buf + sizeof d.buf, DecimalExponent(sci, len));
+        d.len = int(x.ptr - d.buf);
     }
-    DropNegativeZero(s);
-    return Localise(s.data(), s.data() + s.size());
+    DropNegativeZero(d);
+    return Localised(d);
 }
 
 QString FormatSignificantFixed(double value, int precision, int digits)
 {
-    if (!std::isfinite(value))
-        return FormatFixed(0, digits);
-    if (value == 0)
+    if (!std::isfinite(value) || value == 0)
         return FormatFixed(0, digits);
     // Decimal exponent after rounding to `precision` significant digits.
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+    char sci[64];
+    auto r = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific,
                            precision - 1);
-    const std::string sci(buf, r.ptr);
-    const int exp = std::atoi(sci.c_str() + sci.find('e') + 1);
+    const int len = int(r.ptr - sci);
+    const int exp = DecimalExponent(sci, len);
+    TDigits d;
     if (exp >= precision) {
         // More integer digits than the precision allows: mantissa with `precision` digits.
-        std::string mant = sci.substr(0, sci.find('e'));
-        std::string s = mant + "E" + (exp < 0 ? "-" : "+") + (std::abs(exp) < 10 ? "0" : "")
-                + std::to_string(std::abs(exp));
-        return Localise(s.data(), s.data() + s.size());
+        const char *e = std::find(sci, sci + len, 'e');
+        std::copy(static_cast<const char *>(sci), e, d.buf);
+        d.len = int(e - sci);
+        d.Append(exp < 0 ? "E-" : "E+");
+        if (std::abs(exp) < 10)
+            d.Append('0');
+        auto x = std::to_chars(d.buf + d.len, d.buf + sizeof d.buf, std::abs(exp));
+        d.len = int(x.ptr - d.buf);
+        return Localised(d);
     }
     const int places = std::max(0, std::min(digits, precision - 1 - exp));
-    std::string s = FixedDigits(value, places);
+    AppendFixed(d, value, places);
     if (places < digits) {
         if (places == 0)
-            s += '.';
-        s.append(std::size_t(digits - places), '0');
+            d.Append('.');
+        d.Append('0', digits - places);
     }
-    DropNegativeZero(s);
-    return Localise(s.data(), s.data() + s.size());
+    DropNegativeZero(d);
+    return Localised(d);
 }
 
 bool ParseReal(QStringView text, double &value)
 {
-    QStringView t = text.trimmed();
-    if (t.isEmpty())
+    const QStringView t = text.trimmed();
+    char buf[64];
+    if (t.isEmpty() || t.size() >= qsizetype(sizeof buf))
         return false;
-    std::string s;
-    s.reserve(std::size_t(t.size()));
+    qsizetype n = 0;
     for (QChar c : t) {
         const char16_t u = c.unicode();
         if (u == u',')
-            s += '.';
+            buf[n++] = '.';
         else if ((u >= u'0' && u <= u'9') || u == u'.' || u == u'+' || u == u'-' || u == u'e'
                  || u == u'E')
-            s += char(u);
+            buf[n++] = char(u);
         else
             return false;
     }
-    const char *begin = s.data();
+    const char *begin = buf;
     if (*begin == '+')
         ++begin;
     double v = 0;
-    auto r = std::from_chars(begin, s.data() + s.size(), v, std::chars_format::general);
-    if (r.ec != std::errc() || r.ptr != s.data() + s.size())
+    auto r = std::from_chars(begin, buf + n, v, std::chars_format::general);
+    if (r.ec != std::errc() || r.ptr != buf + n)
         return false;
     value = v;
     return true;
@@ -161,7 +229,7 @@ bool ParseReal(QStringView text, double &value)
 
 bool ParseInteger(QStringView text, int &value)
 {
-    const auto n = ProfileInteger(text.toString());
+    const auto n = ProfileInteger(text);
     if (!n)
         return false;
     value = *n;

@@ -16,11 +16,11 @@ public:
     struct Event
     {
         Kind kind;
-        TMessage message;           // Message
-        TFileDialogOptions file;    // OpenFile, SaveFile
-        QString caption, prompt;    // Input
-        QString value;              // Input default
-        quint32 color = 0;          // Color preset
+        TMessage message; // Message
+        TFileDialogOptions file; // OpenFile, SaveFile
+        QString caption, prompt; // Input
+        QString value; // Input default
+        quint32 color = 0; // Color preset
     };
 
     void QueueAnswer(TMsgAnswer answer) { m_answers.push_back(answer); }

@@ -50,13 +50,12 @@ private:
 class TFastClock : public TTickClock
 {
 public:
-    explicit TFastClock(int factor)
-        : m_factor(qMax(1, factor))
-    {
-        m_timer.start();
-    }
+    explicit TFastClock(int factor) : m_factor(qMax(1, factor)) { m_timer.start(); }
     quint32 Now() const override { return quint32(m_timer.elapsed() * m_factor); }
-    int RealMs(quint32 ticks) const override { return int((qint64(ticks) + m_factor - 1) / m_factor); }
+    int RealMs(quint32 ticks) const override
+    {
+        return int((qint64(ticks) + m_factor - 1) / m_factor);
+    }
 
 private:
     QElapsedTimer m_timer;

@@ -24,8 +24,7 @@ void SetUserDialogs(TUserDialogs *dialogs)
     Installed() = dialogs;
 }
 
-TUserDialogsScope::TUserDialogsScope(TUserDialogs &dialogs)
-    : m_previous(Installed())
+TUserDialogsScope::TUserDialogsScope(TUserDialogs &dialogs) : m_previous(Installed())
 {
     Installed() = &dialogs;
 }

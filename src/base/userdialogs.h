@@ -18,17 +18,17 @@ struct TMessage
     QString text;
     TMsgIcon icon = TMsgIcon::None;
     TMsgButtons buttons = TMsgButtons::Ok;
-    QString caption;     // empty: the program's title
+    QString caption; // empty: the program's title
     int helpContext = 0; // help topic behind a "Hilfe" button, 0 = none
 };
 
 struct TFileDialogOptions
 {
     QString title;
-    QString filter;     // "Rundenwettkampf (*.rw)|*.rw": pairs of description and pattern
+    QString filter; // "Rundenwettkampf (*.rw)|*.rw": pairs of description and pattern
     QString defaultExt; // appended when the typed name has none ("RW")
     QString initialDir; // empty: the dialog's own choice
-    QString fileName;   // preset file name
+    QString fileName; // preset file name
 };
 
 class TUserDialogs

@@ -20,12 +20,12 @@ const std::array<const char *, ScheibentypAnzahl> Scheibennamen = {
 };
 
 const std::array<const char *, KaliberAnzahl> Kalibernamen = {
-        "Kal.22",  "Kal.6mm", "Kal.6.5mm", "Kal 7mm", "Kal.30",  "Kal.8mm", "Kal.32", "Kal.33",
+        "Kal.22",  "Kal.6mm", "Kal.6.5mm", "Kal 7mm", "Kal.30", "Kal.8mm", "Kal.32", "Kal.33",
         "Kal.9mm", "Kal.357", "Kal.36",    "Kal.38",  "Kal.44", "Kal.45",  "Kal.54", "Kal.58",
 };
 
 const std::array<float, KaliberAnzahl> Kaliberwerte = {
-        5.588f, 6.0f,  6.5f,   7.0f,   7.62f,  8.0f,   8.128f,  8.382f,
+        5.588f, 6.0f,    6.5f,   7.0f,   7.62f,   8.0f,   8.128f,  8.382f,
         9.0f,   9.0678f, 9.144f, 9.652f, 11.176f, 11.43f, 13.716f, 14.732f,
 };
 

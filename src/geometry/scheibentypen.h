@@ -8,19 +8,19 @@
 // The paper target types. Stored in one byte; values above 13 occur only in damaged data and
 // are treated by clearing the top bit and, beyond 11, as unknown.
 enum TypeScheiben : quint8 {
-    Sch_LG10,  // air rifle, 10-target strip
-    Sch_LG5,   // air rifle, 5-target strip
-    Sch_LGES,  // air rifle, single target
-    Sch_LP,    // air pistol
-    Sch_ZS,    // 15 m indoor rifle
-    Sch_LS1,   // running target, single
-    Sch_LS2,   // running target, double
-    Sch_KK50,  // small-bore 50 m
-    Sch_GK10,  // 100 m, ten rings
-    Sch_GK5,   // 100 m, five rings
+    Sch_LG10, // air rifle, 10-target strip
+    Sch_LG5, // air rifle, 5-target strip
+    Sch_LGES, // air rifle, single target
+    Sch_LP, // air pistol
+    Sch_ZS, // 15 m indoor rifle
+    Sch_LS1, // running target, single
+    Sch_LS2, // running target, double
+    Sch_KK50, // small-bore 50 m
+    Sch_GK10, // 100 m, ten rings
+    Sch_GK5, // 100 m, five rings
     Sch_SchFe, // 25 m rapid fire / duel
-    SCH_LPSF,  // air pistol rapid fire
-    Sch_user,  // reserved, no dimensions
+    SCH_LPSF, // air pistol rapid fire
+    Sch_user, // reserved, no dimensions
     Sch_user2, // reserved, no dimensions
 };
 
@@ -41,10 +41,10 @@ TScheibenmasse GetScheibenmasse(TypeScheiben type);
 // What the drawings need besides the ring table.
 struct TScheibenkonstanten
 {
-    int Ringe;           // 10, or 5 on Sch_GK5
-    double Kaliber;      // mm; 0 where the calibre comes from the calibre table
+    int Ringe; // 10, or 5 on Sch_GK5
+    double Kaliber; // mm; 0 where the calibre comes from the calibre table
     double SchwarzAbRing; // a band worth k points is black when k >= this
-    bool Invertiert;     // light and dark swap roles (Sch_GK5)
+    bool Invertiert; // light and dark swap roles (Sch_GK5)
     bool KaliberAenderbar;
     int WeitesterZoom;
 };

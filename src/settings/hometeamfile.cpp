@@ -2,23 +2,16 @@
 
 #include "base/configfolder.h"
 
-THomeTeamFile::THomeTeamFile()
-    : THomeTeamFile(ConfigFile(QStringLiteral("RWSetup.ini")))
-{
-}
+THomeTeamFile::THomeTeamFile() : THomeTeamFile(ConfigFile(QStringLiteral("RWSetup.ini"))) { }
 
-THomeTeamFile::THomeTeamFile(QString path)
-    : m_ini(std::move(path))
-{
-}
+THomeTeamFile::THomeTeamFile(QString path) : m_ini(std::move(path)) { }
 
 QStringList THomeTeamFile::TeamSections() const
 {
     return m_ini.ReadSections();
 }
 
-QString THomeTeamFile::ReadString(const QString &team, const QString &key,
-                                  const QString &def) const
+QString THomeTeamFile::ReadString(const QString &team, const QString &key, const QString &def) const
 {
     return m_ini.ReadString(team, key, def);
 }

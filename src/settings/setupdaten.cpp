@@ -26,12 +26,9 @@ const QString DefaultSMTP = QStringLiteral("smtp.example.org");
 } // namespace
 
 tSetupdaten::tSetupdaten()
-    : Vereinsname(DefaultVereinsname)
-    , Empfaenger(DefaultEmpfaenger)
-    , Sender(DefaultSender)
-    , SMTP(DefaultSMTP)
-{
-}
+    : Vereinsname(DefaultVereinsname), Empfaenger(DefaultEmpfaenger), Sender(DefaultSender),
+      SMTP(DefaultSMTP)
+{ }
 
 QString tSetupdaten::RinglesegeraetName() const
 {

@@ -21,21 +21,21 @@ class tSetupdaten
 {
 public:
     // Colours are 0x00BBGGRR.
-    qint32 Balken = 255;              // diagram bars
-    qint32 Balken10 = 32768;          // every tenth shot's bar
-    bool Schusswerte = true;          // values above the diagram bars
-    qint32 FarbeSpiegel = 12632256;   // black of printed targets
-    qint32 FarbeSchuss = 255;         // printed shot holes
+    qint32 Balken = 255; // diagram bars
+    qint32 Balken10 = 32768; // every tenth shot's bar
+    bool Schusswerte = true; // values above the diagram bars
+    qint32 FarbeSpiegel = 12632256; // black of printed targets
+    qint32 FarbeSchuss = 255; // printed shot holes
     qint32 Strichbreite = 2;
-    bool Datum = true;                // print date on shot pictures
-    bool Zeilenhervorhebung = true;   // ranking list
+    bool Datum = true; // print date on shot pictures
+    bool Zeilenhervorhebung = true; // ranking list
     qint32 FarbeHintergrund = 16777215;
     qint32 FarbeSchrift = 16777215;
-    quint8 Ringlesegeraet = 1;        // machine type 0..5
-    qint32 Comport = 2;               // "COM" + n
+    quint8 Ringlesegeraet = 1; // machine type 0..5
+    qint32 Comport = 2; // "COM" + n
     QString Vereinsname;
     QString Vereinnr = QStringLiteral("0000000");
-    QString Daten;                    // data directory, at most 80 characters
+    QString Daten; // data directory, at most 80 characters
     TOneBased<QString, HistoryAnzahl> History; // 1 = newest
     QString Empfaenger;
     QString Kopie;

@@ -18,7 +18,9 @@ void TestCp1252::roundTrip_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("ascii") << "Name3=Meier" << QByteArray("Name3=Meier");
-    QTest::newRow("umlauts") << "Schütze Größe" << QByteArray("Sch\xFCtze Gr\xF6\xDF" "e");
+    QTest::newRow("umlauts") << "Schütze Größe"
+                             << QByteArray("Sch\xFCtze Gr\xF6\xDF"
+                                           "e");
     QTest::newRow("euro and quotes") << "€ „x“ – ‰" << QByteArray("\x80 \x84x\x93 \x96 \x89");
     QTest::newRow("0x9F") << "Ÿ" << QByteArray("\x9F");
 }

@@ -35,21 +35,48 @@ void TestIniDocument::readString_data()
     const QByteArray basic = WindowsText("[Header]\nWaffe=Luftgewehr\nKlasse =  A-Klasse  \n"
                                          "Liga=\"Bezirksliga\"\nGruppe='Süd'\nOdd=\"halb\n"
                                          "Leer=\nName=Erster\nname=Zweiter\n");
-    QTest::newRow("exact") << basic << "Header" << "Waffe" << "Luftgewehr";
-    QTest::newRow("case of key") << basic << "Header" << "waffe" << "Luftgewehr";
-    QTest::newRow("case of section") << basic << "HEADER" << "Waffe" << "Luftgewehr";
-    QTest::newRow("blanks stripped") << basic << "Header" << "Klasse" << "A-Klasse";
-    QTest::newRow("double quotes") << basic << "Header" << "Liga" << "Bezirksliga";
-    QTest::newRow("single quotes") << basic << "Header" << "Gruppe" << "Süd";
-    QTest::newRow("unmatched quote kept") << basic << "Header" << "Odd" << "\"halb";
-    QTest::newRow("empty value") << basic << "Header" << "Leer" << "";
-    QTest::newRow("missing key") << basic << "Header" << "Datum" << "DEF";
-    QTest::newRow("missing section") << basic << "Heim" << "Waffe" << "DEF";
-    QTest::newRow("first duplicate wins") << basic << "Header" << "NAME" << "Erster";
-    QTest::newRow("LF only") << QByteArray("[a]\nk=v\n") << "a" << "k" << "v";
-    QTest::newRow("no final line end") << QByteArray("[a]\r\nk=v") << "a" << "k" << "v";
+    QTest::newRow("exact") << basic << "Header"
+                           << "Waffe"
+                           << "Luftgewehr";
+    QTest::newRow("case of key") << basic << "Header"
+                                 << "waffe"
+                                 << "Luftgewehr";
+    QTest::newRow("case of section") << basic << "HEADER"
+                                     << "Waffe"
+                                     << "Luftgewehr";
+    QTest::newRow("blanks stripped") << basic << "Header"
+                                     << "Klasse"
+                                     << "A-Klasse";
+    QTest::newRow("double quotes") << basic << "Header"
+                                   << "Liga"
+                                   << "Bezirksliga";
+    QTest::newRow("single quotes") << basic << "Header"
+                                   << "Gruppe"
+                                   << "Süd";
+    QTest::newRow("unmatched quote kept") << basic << "Header"
+                                          << "Odd"
+                                          << "\"halb";
+    QTest::newRow("empty value") << basic << "Header"
+                                 << "Leer"
+                                 << "";
+    QTest::newRow("missing key") << basic << "Header"
+                                 << "Datum"
+                                 << "DEF";
+    QTest::newRow("missing section") << basic << "Heim"
+                                     << "Waffe"
+                                     << "DEF";
+    QTest::newRow("first duplicate wins") << basic << "Header"
+                                          << "NAME"
+                                          << "Erster";
+    QTest::newRow("LF only") << QByteArray("[a]\nk=v\n") << "a"
+                             << "k"
+                             << "v";
+    QTest::newRow("no final line end") << QByteArray("[a]\r\nk=v") << "a"
+                                       << "k"
+                                       << "v";
     const QByteArray longValue = "[a]\r\nk=" + QByteArray(3000, 'x') + "\r\n";
-    QTest::newRow("cut to 2047") << longValue << "a" << "k" << QString(2047, u'x');
+    QTest::newRow("cut to 2047") << longValue << "a"
+                                 << "k" << QString(2047, u'x');
 }
 
 void TestIniDocument::readString()
@@ -113,9 +140,9 @@ void TestIniDocument::readBool()
 void TestIniDocument::writeReplacesInPlaceAndAppendsAtSectionEnd()
 {
     auto doc = TIniDocument::FromBytes(WindowsText("[A]\na=1\nb=2\n\n[B]\nc=3\n"));
-    doc.WriteString("a", "B", "zwei");  // existing key, other case: replaced where it stands
-    doc.WriteString("A", "d", "4");     // new key: end of its section, before the blank line
-    doc.WriteInteger("C", "e", 5);      // new section: end of the file
+    doc.WriteString("a", "B", "zwei"); // existing key, other case: replaced where it stands
+    doc.WriteString("A", "d", "4"); // new key: end of its section, before the blank line
+    doc.WriteInteger("C", "e", 5); // new section: end of the file
     doc.WriteBool("B", "f", true);
     QCOMPARE(doc.ToBytes(), WindowsText("[A]\na=1\nb=zwei\nd=4\n\n[B]\nc=3\nf=1\n[C]\ne=5\n"));
     QCOMPARE(doc.Keys("A"), QStringList({"a", "b", "d"}));

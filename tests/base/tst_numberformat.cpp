@@ -61,8 +61,8 @@ void TestNumberFormat::general_data()
     QTest::newRow("half") << 372.5 << "372,5";
     QTest::newRow("zero") << 0.0 << "0";
     QTest::newRow("tenth") << 0.1 << "0,1";
-    QTest::newRow("float tenth sum") << double(10.4f) + double(10.4f) + double(10.2f)
-                                     << "30,9999990463257";
+    QTest::newRow("float tenth sum")
+            << double(10.4f) + double(10.4f) + double(10.2f) << "30,9999990463257";
     QTest::newRow("single 10.4") << double(10.4f) << "10,3999996185303";
     QTest::newRow("negative") << -12.25 << "-12,25";
 }

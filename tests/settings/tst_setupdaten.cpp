@@ -99,10 +99,14 @@ void TestSetupdaten::slowTransferKeepsFirstCharacter_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("slow");
-    QTest::newRow("J") << "J" << "J" << true;
-    QTest::newRow("Ja") << "Ja" << "J" << true;
-    QTest::newRow("N") << "N" << "N" << false;
-    QTest::newRow("lower j") << "ja" << "j" << false;
+    QTest::newRow("J") << "J"
+                       << "J" << true;
+    QTest::newRow("Ja") << "Ja"
+                        << "J" << true;
+    QTest::newRow("N") << "N"
+                       << "N" << false;
+    QTest::newRow("lower j") << "ja"
+                             << "j" << false;
 }
 
 void TestSetupdaten::slowTransferKeepsFirstCharacter()
@@ -140,7 +144,7 @@ void TestSetupdaten::historyRule()
     QVERIFY(s.AddToHistory("/rw/a.RW"));
     QVERIFY(s.AddToHistory("/rw/b.RW"));
     QVERIFY(!s.AddToHistory("/rw/a.RW")); // saving again keeps its place
-    QVERIFY(s.AddToHistory("/rw/A.RW"));  // names compare case-sensitively
+    QVERIFY(s.AddToHistory("/rw/A.RW")); // names compare case-sensitively
     QCOMPARE(s.History[1], QString("/rw/A.RW"));
     QCOMPARE(s.History[2], QString("/rw/b.RW"));
     QCOMPARE(s.History[3], QString("/rw/a.RW"));
@@ -190,8 +194,9 @@ void TestSetupdaten::writeHistoryTouchesOnlyHistory()
     tSetupdaten s;
     s.AddToHistory("/rw/a.RW");
     QVERIFY(s.WriteHistory(path));
-    QCOMPARE(ReadFileBytes(path), WindowsText("[Email]\nSMTP=mail.verein.de\n[History]\n"
-                                              "1=/rw/a.RW\n2=\n3=\n4=\n5=\n"));
+    QCOMPARE(ReadFileBytes(path),
+             WindowsText("[Email]\nSMTP=mail.verein.de\n[History]\n"
+                         "1=/rw/a.RW\n2=\n3=\n4=\n5=\n"));
 }
 
 QTEST_GUILESS_MAIN(TestSetupdaten)

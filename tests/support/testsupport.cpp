@@ -61,3 +61,14 @@ TFileSizeLimit::~TFileSizeLimit()
     rlimit r {rlim_t(m_previousSoft), rlim_t(m_previousHard)};
     setrlimit(RLIMIT_FSIZE, &r);
 }
+
+char *toString(const TYSchuss &shot)
+{
+    return qstrdup(QStringLiteral("{Teiler %1, Winkel %2, Ring %3, Status %4}")
+                           .arg(double(shot.Teiler), 0, 'g', 9)
+                           .arg(double(shot.Winkel), 0, 'g', 9)
+                           .arg(double(shot.Ring), 0, 'g', 9)
+                           .arg(shot.Status)
+                           .toUtf8()
+                           .constData());
+}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "base/schuss.h"
+
 #include <QByteArray>
+#include <QMetaType>
 #include <QString>
 
 // Path of a fixture file of the test's own folder.
@@ -37,3 +40,7 @@ private:
     long m_previousSoft;
     long m_previousHard;
 };
+
+// Shots in QCOMPARE failures and as columns of data tables.
+char *toString(const TYSchuss &shot);
+Q_DECLARE_METATYPE(TYSchuss)
