@@ -40,7 +40,7 @@ class TSimulator
 public:
     explicit TSimulator(const QStringList &args)
     {
-        m_process.setProgram(QStringLiteral(TARVENN_TOOLS_DIR "/tarvenn-ringsim/tarvenn-ringsim"));
+        m_process.setProgram(QStringLiteral(TARVENN_TOOLS_DIR "/tarvenn-ringsim"));
         m_process.setArguments(args);
         m_process.start();
         if (m_process.waitForReadyRead(20000))
