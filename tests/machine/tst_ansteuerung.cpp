@@ -109,7 +109,7 @@ void TestAnsteuerung::fiveUnacknowledgedSends()
 
 void TestAnsteuerung::silentHandshakeTimesOut()
 {
-    TFastClock clock(40);
+    TFastClock clock(10);
     Rig rig(clock);
     rig.driver.SendCommand(QStringLiteral("ABR"));
     QVERIFY(rig.driver.AbortRequested);

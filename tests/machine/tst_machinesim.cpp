@@ -158,7 +158,7 @@ void TestMachineSim::silentMachineFailsTheStart()
 void TestMachineSim::refusedFramesGiveUpAfterFiveSends()
 {
     TSimulator sim({"--nak", "-1"});
-    TFastClock clock(20);
+    TFastClock clock(5);
     auto driver = Driver(clock);
     driver->OpenPort(br38400);
     driver->SendCommand(QStringLiteral("SNS=3"));
