@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-serialport-dev qt6-charts-dev libgl-dev libglx-dev qt6-qpa-plugins
+    qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libgl-dev libglx-dev qt6-qpa-plugins
     libbenchmark-dev
     fonts-liberation fonts-dejavu-core
     xvfb xauth poppler-utils
