@@ -1,0 +1,3 @@
+#include "ui/aboutbox.h"
+
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent) { }

@@ -1,0 +1,6 @@
+#include "ui/headerdatadialog.h"
+
+TKopftexte EditKopfdaten(const TKopftexte &texts, QWidget *)
+{
+    return texts;
+}

@@ -1,0 +1,3 @@
+#include "ui/hometeamdialog.h"
+
+TFEinstellung::TFEinstellung(QWidget *parent) : QDialog(parent) { }

@@ -1,0 +1,7 @@
+#include "ui/programwindows.h"
+
+TProgramWindows &ProgramWindows()
+{
+    static TProgramWindows windows;
+    return windows;
+}

@@ -1,0 +1,3 @@
+#include "ui/setupdialog.h"
+
+TFormsetupAuswertung::TFormsetupAuswertung(QWidget *parent) : QDialog(parent) { }
