@@ -4,7 +4,7 @@ TFopenform::TFopenform(bool, THomeTeamFile &, QWidget *parent) : QDialog(parent)
 
 QString TFopenform::SelectedSection() const
 {
-    return {};
+    return m_section;
 }
 
 QString TFopenform::Durchgang() const
@@ -15,4 +15,18 @@ QString TFopenform::Durchgang() const
 QList<TStarterChoice> TFopenform::Starters() const
 {
     return {};
+}
+
+void TFopenform::SelectSection(const QString &section)
+{
+    m_section = section;
+}
+
+void TFopenform::SetStarterState(int, TStarterState) { }
+
+void TFopenform::SetDurchgang(const QString &) { }
+
+bool TFopenform::OkEnabled() const
+{
+    return true;
 }

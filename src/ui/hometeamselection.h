@@ -19,4 +19,13 @@ public:
     QString SelectedSection() const;
     QString Durchgang() const;
     QList<TStarterChoice> Starters() const;
+
+    // As a user's click would: select a team in the list.
+    void SelectSection(const QString &section);
+    void SetStarterState(int index, TStarterState state);
+    void SetDurchgang(const QString &durchgang);
+    bool OkEnabled() const;
+
+private:
+    QString m_section;
 };
