@@ -159,6 +159,13 @@ void TFGast::ToggleCell(int row, int column)
     item->setText(item->text() > QLatin1String(" ") ? QString() : QStringLiteral("X"));
 }
 
+// A cell still being typed counts too.
+void TFGast::done(int result)
+{
+    StringGrid1->setCurrentIndex(QModelIndex());
+    QDialog::done(result);
+}
+
 void TFGast::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

@@ -31,6 +31,8 @@ public:
     QAction *Laden; // "Laden von Gastmannschaften"
     QAction *Speichern; // "Speichern der Gastmannschaft"
 
+    void done(int result) override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -154,7 +154,8 @@ void TestGuestTeamDialog::otherCellsDoNotToggle()
     QCOMPARE(grid->item(0, GastStamm)->text(), QString("Stammschütze"));
 }
 
-// Rows A (team), B ("Kein Manns."), C (team): positions A, C, B; the series stay put.
+// Rows A (team), B ("Kein Manns."), C (team) and D still in its editor: positions A, C, D, B;
+// the series stay put.
 void TestGuestTeamDialog::okTakesTheTeam()
 {
     TyMannschaft gast = TeamWithSeries();
@@ -168,6 +169,10 @@ void TestGuestTeamDialog::okTakesTheTeam()
         SetRow(grid, 1, {"11", "A", "X", "", "a"});
         SetRow(grid, 2, {"22", "B", "", "X", "b"});
         SetRow(grid, 3, {"33", "C", "", "", "c"});
+        grid->setCurrentCell(4, GastName);
+        grid->editItem(grid->item(4, GastName));
+        if (auto *editor = grid->viewport()->findChild<QLineEdit *>())
+            QTest::keyClicks(editor, "D");
         dialog.findChild<QLineEdit *>()->setText("Neue Gäste");
         dialog.SetVereinsnr("888");
         dialog.accept();
@@ -179,12 +184,12 @@ void TestGuestTeamDialog::okTakesTheTeam()
     QCOMPARE(shown[3], (TGastZeile {"3", "alt 3", "", "X", ""}));
     QCOMPARE(gast.Name, QString("Neue Gäste"));
     QCOMPARE(gast.Vnr, QString("888"));
-    const QStringList names {"A", "C", "B"};
-    const QList<bool> nurEinzel {false, false, true};
-    for (int p = 1; p <= 3; ++p) {
+    const QStringList names {"A", "C", "D", "B"};
+    const QList<bool> nurEinzel {false, false, false, true};
+    for (int p = 1; p <= 4; ++p) {
         QCOMPARE(gast.Teilnehmer[p].Name, names[p - 1]);
         QCOMPARE(gast.Teilnehmer[p].NurEinzel, nurEinzel[p - 1]);
-        QCOMPARE(gast.Teilnehmer[p].Serie[1], 94.0 + p);
+        QCOMPARE(gast.Teilnehmer[p].Serie[1], p <= 3 ? 94.0 + p : 0.0);
     }
     QCOMPARE(gast.Teilnehmer[1].Stammschuetze, true);
     QCOMPARE(gast.Teilnehmer[2].Passnr, QString("33"));
