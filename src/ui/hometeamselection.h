@@ -4,6 +4,11 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
 class THomeTeamFile;
 
 // Choice of a home team from RWSetup.ini. In new-competition mode the user also ticks the
@@ -20,12 +25,40 @@ public:
     QString Durchgang() const;
     QList<TStarterChoice> Starters() const;
 
-    // As a user's click would: select a team in the list.
+    // What the user does, for callers that preset the dialog and for tests.
     void SelectSection(const QString &section);
     void SetStarterState(int index, TStarterState state);
-    void SetDurchgang(const QString &durchgang);
+    void SetDurchgang(const QString &text);
     bool OkEnabled() const;
+    QString StatusText() const;
+    QListWidget *TeamList() const { return m_teamList; }
+    QListWidget *StarterList() const { return m_starterList; }
+    QWidget *Legend() const { return m_legend; }
+    QWidget *DurchgangPanel() const { return m_durchgangPanel; }
+    QString TeamLabel() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
-    QString m_section;
+    QString Bezeichnung(const QString &section) const;
+    void ShowTeamShooters();
+    void StarterChanged(QListWidgetItem *item);
+    void SetState(QListWidgetItem *item, TStarterState state);
+    void UpdateOk();
+
+    THomeTeamFile &m_file;
+    const bool m_newCompetition;
+    int m_n = 0;
+    int m_om = 0;
+    bool m_sort = false;
+
+    QListWidget *m_teamList;
+    QListWidget *m_starterList;
+    QLabel *m_teamLabel;
+    QWidget *m_legend;
+    QWidget *m_durchgangPanel;
+    QLineEdit *m_durchgang;
+    QLabel *m_status;
+    QDialogButtonBox *m_buttons;
 };
