@@ -67,6 +67,31 @@ QColor Fuellung(QTableWidget *grid, int row, int column)
 
 const QColor Gruen(0, 255, 0);
 
+// Messages that take the focus away as a real message box does, and give it back.
+class TFokusDialogs : public TScriptedDialogs
+{
+public:
+    explicit TFokusDialogs(QWidget *zurueck) : m_zurueck(zurueck) { }
+
+    TMsgAnswer Message(const TMessage &message) override
+    {
+        {
+            QWidget box;
+            box.show();
+            box.activateWindow();
+            if (!QTest::qWaitForWindowActive(&box))
+                qWarning("message stand-in did not become active");
+        }
+        m_zurueck->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_zurueck))
+            qWarning("entry dialog did not get the focus back");
+        return TScriptedDialogs::Message(message);
+    }
+
+private:
+    QWidget *m_zurueck;
+};
+
 // Shared set-up of both groups: scripted dialogs and a fresh dialog per test.
 class TEingabeFixture : public QObject
 {
@@ -390,6 +415,7 @@ private slots:
     void tenthSumKeepsItsTenths();
     void invalidTextStopsAtItsRow();
     void enterMovesDownThenToOk();
+    void editorOutlivesTheMessage();
 };
 
 void TestSerieneingabe::showsSeriesGridOnly()
@@ -525,6 +551,21 @@ void TestSerieneingabe::enterMovesDownThenToOk()
     QCOMPARE(ergebnis, int(QDialog::Accepted));
     QCOMPARE(m_dialog->Serie[1], 88.0);
     QCOMPARE(m_dialog->Serie[6], 77.0);
+}
+
+void TestSerieneingabe::editorOutlivesTheMessage()
+{
+    TFokusDialogs dialogs(m_dialog.get());
+    const TUserDialogsScope scope(dialogs);
+    m_dialog->WerteEintragen();
+    Bedienen(*m_dialog, [&] {
+        Tippe(QStringLiteral("151"));
+        QCOMPARE(QApplication::focusWidget()->parentWidget(), m_dialog->StringGrid10er->viewport());
+        Tippe(QStringLiteral("9")); // goes on in the same editor, after the "0"
+        QCOMPARE(Text(m_dialog->StringGrid10er, 0, 0), QStringLiteral("09"));
+    });
+    QCOMPARE(dialogs.Messages().size(), 1);
+    QCOMPARE(m_dialog->Serie[1], 9.0);
 }
 
 int main(int argc, char **argv)
