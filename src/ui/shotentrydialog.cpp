@@ -35,6 +35,15 @@ QString Zehntelformat()
     return QStringLiteral("%3.1f");
 }
 
+// Sums with their tenth are wider than the narrow columns: the text shrinks until it fits.
+void SchriftEinpassen(QStyleOptionViewItem *option)
+{
+    const int platz = option->rect.width() - 4;
+    while (option->font.pixelSize() > 8
+           && QFontMetrics(option->font).horizontalAdvance(option->text) > platz)
+        option->font.setPixelSize(option->font.pixelSize() - 1);
+}
+
 // Row sums bold on the colour of a fixed column; a "10" on green unless the cursor is on it.
 class TSchussDelegate : public QStyledItemDelegate
 {
@@ -50,6 +59,7 @@ protected:
             option->state |= QStyle::State_Enabled;
             option->font.setBold(true);
             option->backgroundBrush = option->palette.button();
+            SchriftEinpassen(option);
         } else if (option->text == QLatin1String("10")
                    && !(option->state & QStyle::State_Selected)) {
             option->backgroundBrush = QColor(0, 255, 0);
@@ -75,6 +85,7 @@ void GridVorbereiten(QTableWidget *grid, QObject *tastenfilter)
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setTabKeyNavigation(false);
+    grid->setTextElideMode(Qt::ElideNone);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->installEventFilter(tastenfilter);
@@ -111,6 +122,12 @@ public:
     }
 
 protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        SchriftEinpassen(option);
+    }
+
     bool eventFilter(QObject *object, QEvent *event) override
     {
         auto *editor = qobject_cast<QWidget *>(object);
