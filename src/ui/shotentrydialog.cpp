@@ -135,6 +135,7 @@ protected:
             return QStyledItemDelegate::eventFilter(object, event);
         switch (event->type()) {
         case QEvent::FocusOut:
+            // Closing here would delete the editor inside its own key handler.
             if (EditorHalten)
                 return false;
             break;
