@@ -125,6 +125,12 @@ std::optional<QString> ParseParameterStringError(const QString &text, TDisagPara
         r.Ringberechnung = 1;
     r.Scheibenaufdruck = text.contains(QLatin1String("KSD;"));
     r.TeilerNurMarkieren = text.contains(QLatin1String("TEM;"));
+    // The designation is read back, or the next save of an edited team would drop it.
+    if (const qsizetype at = text.indexOf(QLatin1String("DRT=")); at >= 0) {
+        const qsizetype from = at + 4;
+        const qsizetype end = text.indexOf(u';', from);
+        r.Bezeichnung = text.mid(from, end < 0 ? -1 : end - from).left(6);
+    }
     if (text.contains(QLatin1String("TEA="))) {
         const std::optional<int> teiler = FirstTokenIn(text, TeilerTokens);
         if (!teiler)

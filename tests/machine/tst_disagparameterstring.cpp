@@ -104,6 +104,11 @@ void TestDisagParameterString::parseValid_data()
     TDisagParameter seven = HundredMetre();
     seven.Kaliberindex = 3;
     seven.Scheibentyp = Sch_GK5;
+    TDisagParameter named = {};
+    named.Bezeichnung = QStringLiteral("Kreis");
+    QTest::newRow("designation read back") << "DRT=Kreis;" << named;
+    named.Bezeichnung = QStringLiteral("Luftge");
+    QTest::newRow("designation cut to 6") << "SZI=10;DRT=Luftgewehr;SGE=40;" << named;
     QTest::newRow("calibre 7mm") << "SCH=GK5;RIA=ZR;RIB=MI;KAL=7mm;TEA=HT;TEG=300;SSC=5;SZI=10;"
                                     "SGE=60;KSD;"
                                  << seven;
