@@ -444,10 +444,11 @@ void TFormsetupAuswertung::AllesUebernehmenClick()
     s.SMTP = editSMTP->text();
     s.UserId = editUserId->text();
     s.Comport9600 = checkLangsam->isChecked() ? QStringLiteral("J") : QStringLiteral("N");
-    s.SetDaten(m_verzeichnis);
+    const QString verzeichnis = QDir::toNativeSeparators(m_verzeichnis);
+    s.SetDaten(verzeichnis);
     s.Ringlesegeraet = quint8(qMax(0, groupRinglesegeraet->checkedId()));
 
-    if (!s.WriteAll(SetupFileName(), m_verzeichnis)) {
+    if (!s.WriteAll(SetupFileName(), verzeichnis)) {
         // Nothing is lost: the dialog stays open and the settings object holds the values.
         UserDialogs().MessageDlg(
                 tr("Die Grundeinstellungen konnten nicht gespeichert werden: Die Datei \"%1\" "
