@@ -21,8 +21,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -118,7 +118,7 @@ TFEinstellung::TFEinstellung(QWidget *parent, const QString &homeTeamFilePath)
     layout->addWidget(m_statusBar);
 
     RegularShootersChanged();
-    resize(660, 640);
+    resize(780, 680);
 }
 
 QAction *TFEinstellung::NewAction(const QString &text, const QString &toolTip,

@@ -12,13 +12,11 @@
 #include "ui/shootergrid.h"
 #include "ui/updownedit.h"
 
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -378,6 +376,7 @@ private slots:
     void modifiedFlag_data();
     void modifiedFlag();
     void cellEditorsGuardEntries();
+    void failedWriteKeepsChanges();
     void switchingOffersSave();
     void refusedSaveKeepsTeamOpen();
     void labelStartsNewTeam();
@@ -814,6 +813,23 @@ void TestHomeTeamEditing::cellEditorsGuardEntries()
     QCOMPARE(type(TShooterGrid::NameColumn, "Maier;Max"), QStringLiteral("MaierMax"));
     QCOMPARE(type(TShooterGrid::PassColumn, "12;34"), QStringLiteral("1234"));
     QCOMPARE(type(TShooterGrid::RemarkColumn, "Bemerkung mit Rest"), QStringLiteral("Bemerkung "));
+}
+
+void TestHomeTeamEditing::failedWriteKeepsChanges()
+{
+    TFixture f(QStringLiteral("RWSetup-125.ini"));
+    f.Open(QStringLiteral("2"));
+    f.Edit("Gruppe")->setText(QStringLiteral("C"));
+    const QByteArray before = f.Bytes();
+    {
+        TFileSizeLimit full(64);
+        QVERIFY(!f.dialog->Speichern());
+    }
+    QCOMPARE(f.dialogs.Messages(),
+             QStringList({QStringLiteral("nach %1 kann nicht geschrieben werden")
+                                  .arg(f.File().FileName())}));
+    QVERIFY(f.dialog->Modified());
+    QCOMPARE(f.Bytes(), before);
 }
 
 void TestHomeTeamEditing::switchingOffersSave()
