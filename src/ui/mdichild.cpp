@@ -308,6 +308,8 @@ void TMDIChild::closeEvent(QCloseEvent *event)
     }
     m_geschlossen = closes;
     event->setAccepted(closes);
+    if (closes)
+        emit Closed();
 }
 
 void TMDIChild::EditHeaderData()

@@ -60,6 +60,8 @@ signals:
     void ModifiedChanged(bool geaendert);
     // A save changed the history list.
     void HistoryChanged();
+    // The window agreed to close; it no longer counts among the open competitions.
+    void Closed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
