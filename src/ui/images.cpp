@@ -99,6 +99,21 @@ QIcon Sort()
     });
 }
 
+QIcon Help()
+{
+    return Drawn([](QPainter &p) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 192));
+        p.drawEllipse(1, 1, 14, 14);
+        QFont font = p.font();
+        font.setPixelSize(12);
+        font.setBold(true);
+        p.setFont(font);
+        p.setPen(Qt::white);
+        p.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, QStringLiteral("?"));
+    });
+}
+
 QIcon Neutral()
 {
     return Drawn([](QPainter &p) {
@@ -125,7 +140,7 @@ TFimages::TFimages()
     m_images[15] = Envelope();
     m_images[22] = GuestTeam();
     m_images[26] = standard(QStyle::SP_FileDialogDetailedView);
-    m_images[27] = standard(QStyle::SP_DialogHelpButton);
+    m_images[27] = Help();
     m_images[28] = Tiles(true);
     m_images[29] = Tiles(false);
     m_images[30] = Cascade();
