@@ -3,10 +3,15 @@
 #include "base/tickclock.h"
 #include "settings/setupdaten.h"
 #include "testsupport.h"
+#include "ui/aboutbox.h"
+#include "ui/help.h"
+#include "ui/hometeamdialog.h"
 #include "ui/hometeamselection.h"
 #include "ui/mainform.h"
 #include "ui/mdichild.h"
 #include "ui/modal.h"
+#include "ui/programwindows.h"
+#include "ui/setupdialog.h"
 
 #include <QAction>
 #include <QDialog>
@@ -14,6 +19,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -75,6 +82,10 @@ private slots:
     void endQuestionOnlyRightAfterActivation();
     void historyWrittenAtEnd();
     void refusedChildCloseCancelsEnd();
+    void windowMenuListsCompetitions();
+    void sortLeavesModifiedAlone();
+    void programWindowsShownModally();
+    void helpOpensTopicTenThenContents();
 
 private:
     QString CopyFixture(const QString &name);
@@ -102,6 +113,7 @@ void TestMainForm::init()
 
 void TestMainForm::cleanup()
 {
+    ProgramWindows() = TProgramWindows();
     delete m_scope;
     delete m_dialogs;
     delete m_dir;
@@ -477,6 +489,85 @@ void TestMainForm::refusedChildCloseCancelsEnd()
     QCOMPARE(form.ActiveChild()->windowTitle(), QStringLiteral("a.RW"));
     QVERIFY(form.isVisible());
     QVERIFY(ReadFileBytes(SetupFileName()).contains("1=/daten/eins.RW"));
+}
+
+void TestMainForm::windowMenuListsCompetitions()
+{
+    TMainForm form(m_clock);
+    form.show();
+    for (const QString &name : {QStringLiteral("a.RW"), QStringLiteral("b.RW")})
+        form.HistoryClick(CopyFixture(name));
+    emit form.FensterMenu()->aboutToShow();
+    const QList<QAction *> items = form.FensterMenu()->actions();
+    QCOMPARE(Captions(items, 4), QStringList({"-", "&1 a.RW", "&2 b.RW"}));
+    QVERIFY(!items[5]->isChecked());
+    QVERIFY(items[6]->isChecked());
+    items[5]->trigger();
+    QCOMPARE(form.ActiveChild()->windowTitle(), QStringLiteral("a.RW"));
+}
+
+void TestMainForm::sortLeavesModifiedAlone()
+{
+    TMainForm form(m_clock);
+    form.HistoryClick(CopyFixture(QStringLiteral("a.RW")));
+    const TMDIChild *child = form.ActiveChild();
+    form.Sortieren->trigger();
+    QVERIFY(!child->Wettkampf().Geaendert);
+    QCOMPARE(child->Wettkampf().Heim.Teilnehmer[1].Name, QStringLiteral("Adler, Anna"));
+    QCOMPARE(child->StringGrid1->item(2, 2)->text(), QStringLiteral("366"));
+    // Einzel, Eva (99) moves into the team, Conrad, Carl (88) out of it.
+    QCOMPARE(child->StringGrid1->item(0, 2)->text(), QStringLiteral("849"));
+}
+
+void TestMainForm::programWindowsShownModally()
+{
+    TMainForm form(m_clock);
+    TFEinstellung einstellung;
+    TFormsetupAuswertung setup;
+    TAboutBox about;
+    ProgramWindows().einstellung = &einstellung;
+    ProgramWindows().setup = &setup;
+    ProgramWindows().about = &about;
+    QStringList shown;
+    TModalHandlerScope modal([&](QDialog &dialog) {
+        shown.append(dialog.metaObject()->className());
+        return int(QDialog::Rejected);
+    });
+    const auto item = [&](const QString &caption) {
+        for (QAction *menu : form.menuBar()->actions()) {
+            for (QAction *a : menu->menu()->actions()) {
+                if (a->text() == caption)
+                    return a;
+            }
+        }
+        return static_cast<QAction *>(nullptr);
+    };
+    form.Heimmannschaften->trigger();
+    item(QStringLiteral("Optionen"))->trigger();
+    item(QStringLiteral("&Info..."))->trigger();
+    QCOMPARE(shown, QStringList({"TFEinstellung", "TFormsetupAuswertung", "TAboutBox"}));
+
+    ProgramWindows() = TProgramWindows();
+    form.Heimmannschaften->trigger();
+    QCOMPARE(shown.size(), 3);
+}
+
+void TestMainForm::helpOpensTopicTenThenContents()
+{
+    class TRecordingHelp : public THelp
+    {
+    public:
+        void ShowContext(int context) override { calls.append(QString::number(context)); }
+        void ShowTopic(const QString &topic) override { calls.append(topic); }
+        void ShowContents() override { calls.append(QStringLiteral("Inhalt")); }
+        void ShowHelpOnHelp() override { calls.append(QStringLiteral("Hilfe zur Hilfe")); }
+        QStringList calls;
+    } help;
+    TMainForm form(m_clock);
+    form.ActionHileOnline->trigger();
+    ProgramWindows().help = &help;
+    form.ActionHileOnline->trigger();
+    QCOMPARE(help.calls, QStringList({"10", "Inhalt"}));
 }
 
 QTEST_MAIN(TestMainForm)
