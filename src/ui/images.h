@@ -7,7 +7,10 @@
 class TFimages
 {
 public:
+    static constexpr int Anzahl = 37;
+
     TFimages();
+    // An empty icon for an index outside the list.
     QIcon Image(int index) const;
 
 private:
