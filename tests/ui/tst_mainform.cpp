@@ -107,6 +107,9 @@ void TestMainForm::init()
     SetConfigFolder(m_dir->path());
     Setupdaten() = tSetupdaten();
     Setupdaten().SetDaten(m_dir->path());
+    // One home team, so that the home team choice of a new competition has something to offer.
+    WriteFileBytes(m_dir->filePath(QStringLiteral("RWSetup.ini")),
+                   WindowsText("[1]\nBezeichnung=Erste\nT1=Anna;11111111;\n"));
     m_dialogs = new TScriptedDialogs;
     m_scope = new TUserDialogsScope(*m_dialogs);
 }
