@@ -1,5 +1,6 @@
 #!/bin/sh
-# Screenshot of the main window with a competition open, taken on a virtual X display.
+# Screenshots of the main window with a competition open and of the set-up dialogs (home teams,
+# DISAG parameters, settings), taken on a virtual X display.
 # Usage: scripts/screenshot.sh [BUILD_DIR] [COMPETITION.RW] [OUTPUT.png]
 #   BUILD_DIR    default: build-release if it holds the tool, else build-test
 #   COMPETITION  default: tests/ui/fixtures/sechs.RW
