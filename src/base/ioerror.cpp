@@ -1,6 +1,11 @@
 #include "base/ioerror.h"
 
+#include "base/userdialogs.h"
+
+#include <QFile>
+
 #include <cerrno>
+#include <cstdio>
 
 int IoErrorCode(int posixErrno)
 {
@@ -25,4 +30,29 @@ int IoErrorCode(int posixErrno)
 QString IoErrorMessage(int posixErrno)
 {
     return QStringLiteral("E/A-Fehler %1").arg(IoErrorCode(posixErrno));
+}
+
+void ShowIoError(int posixErrno)
+{
+    UserDialogs().MessageDlg(IoErrorMessage(posixErrno), TMsgIcon::Error, TMsgButtons::Ok);
+}
+
+bool WriteFileShowingIoError(const QString &path, const QByteArray &bytes)
+{
+    std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!file) {
+        ShowIoError(errno);
+        return false;
+    }
+    errno = 0;
+    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file)
+                    == std::size_t(bytes.size())
+            && std::fflush(file) == 0;
+    const int error = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        ShowIoError(error ? error : errno);
+        return false;
+    }
+    return true;
 }

@@ -3,7 +3,6 @@
 #include "base/blanks.h"
 #include "base/cp1252.h"
 #include "base/ioerror.h"
-#include "base/userdialogs.h"
 
 #include <QFile>
 
@@ -18,11 +17,6 @@ constexpr qsizetype GuestFileLines = PositionenAnzahl * GastSpalten;
 QString MarkText(bool set)
 {
     return set ? Mark : QString();
-}
-
-void ShowIoError(int error)
-{
-    UserDialogs().MessageDlg(IoErrorMessage(error), TMsgIcon::Error, TMsgButtons::Ok);
 }
 
 // Rows with a name whose "Kein Manns." mark is (not) set, in row order, from position p on.
@@ -101,20 +95,5 @@ bool WriteGuestFile(const QString &path, const TGastTabelle &rows)
         for (const QString &cell : row)
             bytes += EncodeCp1252(cell) + "\r\n";
     }
-    std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (!file) {
-        ShowIoError(errno);
-        return false;
-    }
-    errno = 0;
-    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file)
-                    == std::size_t(bytes.size())
-            && std::fflush(file) == 0;
-    const int error = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        ShowIoError(error ? error : errno);
-        return false;
-    }
-    return true;
+    return WriteFileShowingIoError(path, bytes);
 }

@@ -6,10 +6,7 @@
 #include "base/userdialogs.h"
 #include "model/scoring.h"
 
-#include <QFile>
-
-#include <cerrno>
-#include <cstdio>
+#include <QStringList>
 
 namespace {
 
@@ -54,24 +51,8 @@ QStringList OnlineReportLines(const Competition &c)
 
 bool ExportOnlineReport(const Competition &c, const QString &path)
 {
-    std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (!file) {
-        UserDialogs().MessageDlg(IoErrorMessage(errno), TMsgIcon::Error, TMsgButtons::Ok);
-        return false;
-    }
     QByteArray bytes;
     for (const QString &line : OnlineReportLines(c))
         bytes += EncodeCp1252(line) + "\r\n";
-    errno = 0;
-    const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file)
-                    == std::size_t(bytes.size())
-            && std::fflush(file) == 0;
-    const int error = errno;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed) {
-        UserDialogs().MessageDlg(IoErrorMessage(error ? error : errno), TMsgIcon::Error,
-                                 TMsgButtons::Ok);
-        return false;
-    }
-    return true;
+    return WriteFileShowingIoError(path, bytes);
 }
