@@ -99,15 +99,15 @@ void ParseRingformat(QStringView f, int &width, int &decimals)
     }
     if (!f.startsWith(u'%') || !f.endsWith(u'f'))
         return;
-    const QStringView spec = f.sliced(1, f.size() - 2);
-    const qsizetype dot = spec.indexOf(u'.');
+    const QStringView inner = f.sliced(1, f.size() - 2);
+    const qsizetype dot = inner.indexOf(u'.');
     bool okW = true, okP = true;
     int w = 0, p = 6;
     if (dot >= 0) {
-        w = dot > 0 ? spec.left(dot).toInt(&okW) : 0;
-        p = spec.sliced(dot + 1).toInt(&okP);
-    } else if (!spec.isEmpty()) {
-        w = spec.toInt(&okW);
+        w = dot > 0 ? inner.left(dot).toInt(&okW) : 0;
+        p = inner.sliced(dot + 1).toInt(&okP);
+    } else if (!inner.isEmpty()) {
+        w = inner.toInt(&okW);
     }
     if (okW && okP && w >= 0 && w <= 64 && p >= 0 && p <= 20) {
         width = w;
