@@ -282,13 +282,18 @@ TMDIChild *TMainForm::CreateChild()
     return child;
 }
 
-void TMainForm::FileNew1Execute()
+void TMainForm::AskRingformat(TMDIChild &child)
 {
-    TMDIChild *child = CreateChild();
     const bool zehntel = UserDialogs().MessageDlg(tr("Anzeige in Zehntelringe?"),
                                                   TMsgIcon::Confirmation, TMsgButtons::YesNo)
             == TMsgAnswer::Yes;
-    child->Wettkampf().Ringformat = zehntel ? RingformatZehntel : RingformatGanz;
+    child.Wettkampf().Ringformat = zehntel ? RingformatZehntel : RingformatGanz;
+}
+
+void TMainForm::FileNew1Execute()
+{
+    TMDIChild *child = CreateChild();
+    AskRingformat(*child);
     child->NewCompetition();
     UpdateActions();
 }
@@ -310,10 +315,7 @@ void TMainForm::FileOpen1Execute()
     }
     TMDIChild *child = CreateChild();
     child->Wettkampf().Dateiname = *path;
-    const bool zehntel = UserDialogs().MessageDlg(tr("Anzeige in Zehntelringe?"),
-                                                  TMsgIcon::Confirmation, TMsgButtons::YesNo)
-            == TMsgAnswer::Yes;
-    child->Wettkampf().Ringformat = zehntel ? RingformatZehntel : RingformatGanz;
+    AskRingformat(*child);
     child->LoadCompetition();
     UpdateActions();
 }

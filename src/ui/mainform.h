@@ -76,6 +76,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     TMDIChild *CreateChild();
+    // "Anzeige in Zehntelringe?": the number format of a new or opened competition.
+    void AskRingformat(TMDIChild &child);
     void UpdateActions();
     void BuildWindowMenu();
     void WithActiveChild(void (TMDIChild::*command)());
