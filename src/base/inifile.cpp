@@ -49,7 +49,12 @@ QStringList TIniFile::ReadSections() const
 
 bool TIniFile::Update(const std::function<void(TIniDocument &)> &change)
 {
-    TIniDocument doc = Load();
+    // A file that is there but cannot be read must not be replaced by what little a write adds
+    // to nothing: every other team or setting in it would be gone.
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly) && file.exists())
+        return false;
+    TIniDocument doc = TIniDocument::FromBytes(file.isOpen() ? file.readAll() : QByteArray());
     change(doc);
     return WriteFileAtomically(m_path, doc.ToBytes());
 }

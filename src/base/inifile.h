@@ -22,7 +22,8 @@ public:
     bool ReadBool(const QString &section, const QString &key, bool def) const;
     QStringList ReadSections() const;
 
-    // Each write returns false when the file cannot be written; the file is then unchanged.
+    // Each write returns false when the file cannot be written, or is there but cannot be
+    // read; the file is then unchanged.
     bool WriteString(const QString &section, const QString &key, const QString &value);
     bool WriteInteger(const QString &section, const QString &key, int value);
     bool WriteBool(const QString &section, const QString &key, bool value);

@@ -2,7 +2,9 @@
 #include "base/inifile.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +25,7 @@ private slots:
     void sectionsInFileOrder();
     void fileWritesAreSeenByAnotherReader();
     void failedWriteLeavesFileUntouched();
+    void unreadableFileIsNotReplaced();
 };
 
 void TestIniDocument::readString_data()
@@ -200,6 +203,18 @@ void TestIniDocument::failedWriteLeavesFileUntouched()
     }
     QCOMPARE(ReadFileBytes(path), WindowsText("[a]\nk=alt\n"));
     QVERIFY(!TIniFile(dir.filePath("fehlt/x.ini")).WriteString("a", "k", "v"));
+}
+
+void TestIniDocument::unreadableFileIsNotReplaced()
+{
+    // Something is there that cannot be read as a file; a write must not start from nothing.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("RWSetup.ini");
+    QVERIFY(QDir().mkdir(path));
+    bool changed = false;
+    QVERIFY(!TIniFile(path).Update([&](TIniDocument &) { changed = true; }));
+    QVERIFY(!changed);
+    QVERIFY(QFileInfo(path).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestIniDocument)
