@@ -94,12 +94,22 @@ QString BuildParameterString(const TDisagParameter &r)
     return s.left(255);
 }
 
-std::optional<QString> ParseParameterStringError(const QString &text, TDisagParameter &r)
+std::optional<QString> ParseParameterStringError(const QString &full, TDisagParameter &r)
 {
-    const auto error = [&text](const char *message) -> std::optional<QString> {
-        return QString::fromUtf8(message) + QStringLiteral("\n\r") + text;
+    const auto error = [&full](const char *message) -> std::optional<QString> {
+        return QString::fromUtf8(message) + QStringLiteral("\n\r") + full;
     };
     InitDisagParameter(r);
+
+    // The designation is read back, or the next save of an edited team would drop it; the keys
+    // are looked for in the rest only, so a designation such as "KSD" switches nothing on.
+    QString text = full;
+    if (const qsizetype at = full.indexOf(QLatin1String("DRT=")); at >= 0) {
+        const qsizetype end = full.indexOf(u';', at);
+        const qsizetype length = (end < 0 ? full.size() : end + 1) - at;
+        r.Bezeichnung = full.mid(at + 4, length - 4).chopped(end < 0 ? 0 : 1).left(6);
+        text.remove(at, length);
+    }
 
     if (text.contains(QLatin1String("SCH="))) {
         const std::optional<int> type = FirstTokenIn(text, ScheibentypTokens);
@@ -125,12 +135,6 @@ std::optional<QString> ParseParameterStringError(const QString &text, TDisagPara
         r.Ringberechnung = 1;
     r.Scheibenaufdruck = text.contains(QLatin1String("KSD;"));
     r.TeilerNurMarkieren = text.contains(QLatin1String("TEM;"));
-    // The designation is read back, or the next save of an edited team would drop it.
-    if (const qsizetype at = text.indexOf(QLatin1String("DRT=")); at >= 0) {
-        const qsizetype from = at + 4;
-        const qsizetype end = text.indexOf(u';', from);
-        r.Bezeichnung = text.mid(from, end < 0 ? -1 : end - from).left(6);
-    }
     if (text.contains(QLatin1String("TEA="))) {
         const std::optional<int> teiler = FirstTokenIn(text, TeilerTokens);
         if (!teiler)

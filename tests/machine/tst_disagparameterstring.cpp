@@ -109,6 +109,10 @@ void TestDisagParameterString::parseValid_data()
     QTest::newRow("designation read back") << "DRT=Kreis;" << named;
     named.Bezeichnung = QStringLiteral("Luftge");
     QTest::newRow("designation cut to 6") << "SZI=10;DRT=Luftgewehr;SGE=40;" << named;
+    named.Bezeichnung = QStringLiteral("KSD");
+    QTest::newRow("designation is no key") << "DRT=KSD;" << named;
+    named.Bezeichnung = QStringLiteral("TEM");
+    QTest::newRow("designation at the end") << "DRT=TEM" << named;
     QTest::newRow("calibre 7mm") << "SCH=GK5;RIA=ZR;RIB=MI;KAL=7mm;TEA=HT;TEG=300;SSC=5;SZI=10;"
                                     "SGE=60;KSD;"
                                  << seven;
