@@ -24,6 +24,12 @@
 
 namespace {
 
+// A file name as a menu shows it: an "&" in it is no accelerator.
+QString MenuText(QString text)
+{
+    return text.replace(u'&', QLatin1String("&&"));
+}
+
 // "short|long": the short part is the tooltip, the long one the status bar text.
 void SetHint(QAction *action, const QString &hint)
 {
@@ -117,8 +123,12 @@ void TMainForm::CreateActions()
     Filedrucken->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(Filedrucken, &QAction::triggered, this, [this] {
         TMDIChild *child = ActiveChild();
-        if (child && PrintProtocolHook())
+        if (!child)
+            return;
+        if (PrintProtocolHook())
             PrintProtocolHook()(*child);
+        else
+            ShowNotYetAvailable(tr("Der Protokolldruck"));
     });
     Kopfdaten = NewAction(tr("Kopfdaten"), tr("Wettkampf-Kopfdaten"), 26);
     connect(Kopfdaten, &QAction::triggered, this,
@@ -374,7 +384,7 @@ void TMainForm::BuildHistoryMenu()
         const QString path = Setupdaten().History[i];
         if (path.isEmpty())
             continue;
-        QAction *item = m_dateiMenu->addAction(QString(path).replace(u'&', QLatin1String("&&")));
+        QAction *item = m_dateiMenu->addAction(MenuText(path));
         connect(item, &QAction::triggered, this, [this, path] { HistoryClick(path); });
     }
 }
@@ -394,7 +404,7 @@ void TMainForm::BuildWindowMenu()
     for (qsizetype i = 0; i < open.size(); ++i) {
         TMDIChild *child = open[i];
         QAction *item = m_fensterMenu->addAction(
-                QStringLiteral("&%1 %2").arg(i + 1).arg(child->windowTitle()));
+                QStringLiteral("&%1 %2").arg(i + 1).arg(MenuText(child->windowTitle())));
         item->setCheckable(true);
         item->setChecked(child == active);
         connect(item, &QAction::triggered, this, [this, child] {

@@ -224,8 +224,10 @@ bool TMDIChild::NewCompetition()
 bool TMDIChild::LoadCompetition()
 {
     setWindowTitle(CompetitionCaption(m_wettkampf.Dateiname));
-    // A shot that cannot be read ends the reading; what was read up to it is shown all the same.
+    // A shot that cannot be read ends the reading; what was read up to it is shown all the same,
+    // but is never saved over the file it came from (the rest of that file would be lost).
     const bool complete = ::LoadCompetition(m_wettkampf);
+    m_unvollstaendig = !complete;
     ShowGrids(4);
     ShowTeam(m_wettkampf.Heim);
     ShowTeam(m_wettkampf.Gast);
@@ -248,6 +250,8 @@ void TMDIChild::ApplyOutcome(const TSaveOutcome &outcome)
 
 TSaveOutcome TMDIChild::SaveCompetition()
 {
+    if (m_unvollstaendig)
+        return SaveCompetitionAs();
     const TSaveOutcome outcome = ::SaveCompetition(m_wettkampf, Setupdaten());
     ApplyOutcome(outcome);
     return outcome;
@@ -256,6 +260,8 @@ TSaveOutcome TMDIChild::SaveCompetition()
 TSaveOutcome TMDIChild::SaveCompetitionAs()
 {
     const TSaveOutcome outcome = ::SaveCompetitionAs(m_wettkampf, Setupdaten());
+    if (outcome.result == TSaveResult::Saved)
+        m_unvollstaendig = false;
     ApplyOutcome(outcome);
     return outcome;
 }
@@ -263,8 +269,12 @@ TSaveOutcome TMDIChild::SaveCompetitionAs()
 void TMDIChild::SendCompetition()
 {
     // A cancelled file dialog still sends; a failed write has already said why it stops.
-    if (SaveCompetition().result == TSaveResult::Failed || !SendMailHook())
+    if (SaveCompetition().result == TSaveResult::Failed)
         return;
+    if (!SendMailHook()) {
+        ShowNotYetAvailable(tr("Der E-Mail-Versand"));
+        return;
+    }
     try {
         SendMailHook()(*this);
     } catch (const std::exception &) {
@@ -314,15 +324,21 @@ void TMDIChild::closeEvent(QCloseEvent *event)
 
 void TMDIChild::EditHeaderData()
 {
-    m_wettkampf.Kopfdaten = EditKopfdaten(m_wettkampf.Kopfdaten, this);
+    const TKopftexte texts = EditKopfdaten(m_wettkampf.Kopfdaten, this);
+    // Changed header data are a change like any other: unmarked, closing would drop them.
+    if (texts != m_wettkampf.Kopfdaten)
+        SetModified(true);
+    m_wettkampf.Kopfdaten = texts;
     ShowHeaderTexts();
 }
 
 void TMDIChild::EditGuestTeam()
 {
     TFGast *dialog = ProgramWindows().gast;
-    if (dialog && ::EditGuestTeam(m_wettkampf.Gast, *dialog))
+    if (dialog && ::EditGuestTeam(m_wettkampf.Gast, *dialog)) {
+        SetModified(true);
         ShowTeam(m_wettkampf.Gast);
+    }
 }
 
 void TMDIChild::SortTeams()
@@ -445,8 +461,10 @@ void TMDIChild::EnterByHand(TyMannschaft &team, int position, bool seriesMode)
 void TMDIChild::ReadFromMachine(QTableWidget *grid, TyMannschaft &team, int row)
 {
     TReadingSession *session = ProgramWindows().ringlesen;
-    if (!session)
+    if (!session) {
+        ShowNotYetAvailable(tr("Das Ringlesen"));
         return;
+    }
     TYTeilnehmer &p = team.Teilnehmer[row - 1];
     TDisagParameter params;
     ParseParameterString(m_wettkampf.DISAG, params);

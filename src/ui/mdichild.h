@@ -81,6 +81,8 @@ private:
     void ReadFromMachine(QTableWidget *grid, TyMannschaft &team, int row);
 
     Competition m_wettkampf;
+    // Read only up to a shot value that was no number: saved under a new name only.
+    bool m_unvollstaendig = false;
     bool m_geschlossen = false;
     QCursor m_targetCursor;
 };

@@ -3,6 +3,8 @@
 #include "settings/setupdaten.h"
 #include "testsupport.h"
 #include "ui/childhooks.h"
+#include "ui/guestteamdialog.h"
+#include "ui/headerdatadialog.h"
 #include "ui/mdichild.h"
 #include "ui/modal.h"
 #include "ui/programwindows.h"
@@ -13,6 +15,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -120,6 +123,10 @@ private slots:
     void exportDialog();
     void sendCompetition_data();
     void sendCompetition();
+    void editsFromTheMenuCountAsChanges_data();
+    void editsFromTheMenuCountAsChanges();
+    void partlyReadFileIsSavedUnderANewName();
+    void readingWithoutReadingWindowSaysSo();
 
 private:
     std::unique_ptr<TMDIChild> LoadedWindow(const QString &mode = QString());
@@ -620,6 +627,70 @@ void TestMdiChild::sendCompetition()
     QCOMPARE(calls, sent);
     if (writable)
         QCOMPARE(m_dialogs->Messages(), messages);
+}
+
+void TestMdiChild::editsFromTheMenuCountAsChanges_data()
+{
+    QTest::addColumn<bool>("guestTeam");
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("geaendert");
+    QTest::newRow("guest team OK") << true << true << true;
+    QTest::newRow("guest team cancelled") << true << false << false;
+    QTest::newRow("header data changed") << false << true << true;
+    QTest::newRow("header data as they were") << false << false << false;
+}
+
+// Guest team and header data reached from the menu: unmarked, closing would drop them silently.
+void TestMdiChild::editsFromTheMenuCountAsChanges()
+{
+    QFETCH(bool, guestTeam);
+    QFETCH(bool, edit);
+    QFETCH(bool, geaendert);
+    TFGast gast;
+    ProgramWindows().gast = &gast;
+    const auto child = LoadedWindow(ErfassungEinzelschuss);
+    TModalHandlerScope modal([edit](QDialog &dialog) {
+        if (auto *kopf = qobject_cast<TFormKopfdaten *>(&dialog)) {
+            if (edit)
+                kopf->Erfassung(1)->setChecked(true);
+            return int(QDialog::Accepted);
+        }
+        return edit ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
+    if (guestTeam)
+        child->EditGuestTeam();
+    else
+        child->EditHeaderData();
+    QCOMPARE(child->Wettkampf().Geaendert, geaendert);
+}
+
+void TestMdiChild::partlyReadFileIsSavedUnderANewName()
+{
+    const QString path = m_dir->filePath(QStringLiteral("sechs.RW"));
+    QByteArray bytes = ReadFileBytes(path);
+    bytes.replace("Schuss1_2=OK;  9;400,00;45,7", "Schuss1_2=OK;  9;4x0,00;45,7");
+    WriteFileBytes(path, bytes);
+    const auto child = LoadedWindow();
+    QCOMPARE(m_dialogs->Messages(), QStringList {"'4x0,00' ist kein gültiger Gleitkommawert"});
+    child->SetModified(true);
+    m_dialogs->QueueFileName(std::nullopt);
+    QCOMPARE(child->SaveCompetition().result, TSaveResult::Cancelled);
+    QCOMPARE(m_dialogs->Events().last().kind, TScriptedDialogs::Kind::SaveFile);
+    QCOMPARE(ReadFileBytes(path), bytes);
+
+    const QString copy = m_dir->filePath(QStringLiteral("teil.RW"));
+    m_dialogs->QueueFileName(copy);
+    QCOMPARE(child->SaveCompetition().result, TSaveResult::Saved);
+    QVERIFY(QFile::exists(copy));
+    QCOMPARE(ReadFileBytes(path), bytes);
+}
+
+void TestMdiChild::readingWithoutReadingWindowSaysSo()
+{
+    const auto child = LoadedWindow(ErfassungRinglesegeraet);
+    Click(child->StringGrid1, 2, 0);
+    QCOMPARE(m_dialogs->Messages(),
+             QStringList {"Das Ringlesen ist in dieser Version noch nicht enthalten."});
 }
 
 QTEST_MAIN(TestMdiChild)
