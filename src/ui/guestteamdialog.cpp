@@ -4,6 +4,7 @@
 #include "settings/setupdaten.h"
 #include "ui/images.h"
 #include "ui/modal.h"
+#include "ui/okcancelbuttons.h"
 #include "ui/programwindows.h"
 
 #include <QAction>
@@ -99,7 +100,7 @@ TFGast::TFGast(QWidget *parent)
     StringGrid1->setMinimumSize(width, Zeilen * Zeilenhoehe + 2 * StringGrid1->frameWidth());
     StringGrid1->installEventFilter(this);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto *buttons = OkCancelButtons();
 
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(toolbar);

@@ -4,6 +4,7 @@
 #include "base/userdialogs.h"
 #include "settings/hometeamfile.h"
 #include "settings/setupdaten.h"
+#include "ui/okcancelbuttons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -61,8 +62,7 @@ TFopenform::TFopenform(bool newCompetitionMode, THomeTeamFile &file, QWidget *pa
     : QDialog(parent), m_file(file), m_newCompetition(newCompetitionMode),
       m_teamList(new QListWidget), m_starterList(new QListWidget), m_teamLabel(new QLabel),
       m_legend(new QWidget), m_durchgangPanel(new QWidget), m_durchgang(new QLineEdit),
-      m_status(new QLabel),
-      m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel))
+      m_status(new QLabel), m_buttons(OkCancelButtons())
 {
     auto *teams = new QVBoxLayout;
     teams->addWidget(new QLabel(tr("Heimmannschaften")));
