@@ -20,6 +20,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // The help, "wkprog.hlp" beside the program file, is a window of its own.
     THelpWindow help;
+    // An open help window does not keep the program running after the main window closed.
+    help.setAttribute(Qt::WA_QuitOnClose, false);
     ProgramWindows().help = &help;
     // A portable installation or a test may keep its settings elsewhere than beside the program.
     const QString configFolder = qEnvironmentVariable("TARVENN_CONFIG_DIR");

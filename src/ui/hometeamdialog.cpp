@@ -351,6 +351,8 @@ void TFEinstellung::MannschaftAendern()
         m_disagTool->setEnabled(true);
         m_section = picker.SelectedSection();
         LoadTeam(file, m_section);
+        // The opened team has its machine settings; a new team's reminder is not for it.
+        m_disagPending = false;
     }
     m_modified = false;
 }

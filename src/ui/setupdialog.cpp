@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QSerialPortInfo>
+#include <QShowEvent>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -342,6 +343,11 @@ void TFormsetupAuswertung::BeimLaden()
 
 void TFormsetupAuswertung::showEvent(QShowEvent *event)
 {
+    // Restored from minimised: the fields keep what the user typed.
+    if (event->spontaneous()) {
+        QDialog::showEvent(event);
+        return;
+    }
     const tSetupdaten &s = Setupdaten();
     checkSchusswerte->setChecked(s.Schusswerte);
     checkDruckdatum->setChecked(s.Datum);

@@ -12,6 +12,7 @@ TStatusPanels::TStatusPanels(const QList<int> &widths, int centred, QWidget *par
     layout->setSpacing(2);
     for (int i = 0; i < widths.size(); ++i) {
         auto *panel = new QLabel(this);
+        panel->setTextFormat(Qt::PlainText);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         panel->setFixedWidth(widths[i]);
