@@ -37,13 +37,14 @@ void ShowIoError(int posixErrno)
     UserDialogs().MessageDlg(IoErrorMessage(posixErrno), TMsgIcon::Error, TMsgButtons::Ok);
 }
 
-bool WriteFileShowingIoError(const QString &path, const QByteArray &bytes)
+bool WriteFileShowingIoError(const QString &path, const std::function<QByteArray()> &content)
 {
     std::FILE *file = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!file) {
         ShowIoError(errno);
         return false;
     }
+    const QByteArray bytes = content();
     errno = 0;
     const bool written = std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), file)
                     == std::size_t(bytes.size())

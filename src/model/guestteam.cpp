@@ -90,10 +90,12 @@ bool ReadGuestFile(const QString &path, TGastTabelle &rows)
 
 bool WriteGuestFile(const QString &path, const TGastTabelle &rows)
 {
-    QByteArray bytes;
-    for (const TGastZeile &row : rows) {
-        for (const QString &cell : row)
-            bytes += EncodeCp1252(cell) + "\r\n";
-    }
-    return WriteFileShowingIoError(path, bytes);
+    return WriteFileShowingIoError(path, [&rows] {
+        QByteArray bytes;
+        for (const TGastZeile &row : rows) {
+            for (const QString &cell : row)
+                bytes += EncodeCp1252(cell) + "\r\n";
+        }
+        return bytes;
+    });
 }

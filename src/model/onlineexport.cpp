@@ -51,8 +51,10 @@ QStringList OnlineReportLines(const Competition &c)
 
 bool ExportOnlineReport(const Competition &c, const QString &path)
 {
-    QByteArray bytes;
-    for (const QString &line : OnlineReportLines(c))
-        bytes += EncodeCp1252(line) + "\r\n";
-    return WriteFileShowingIoError(path, bytes);
+    return WriteFileShowingIoError(path, [&c] {
+        QByteArray bytes;
+        for (const QString &line : OnlineReportLines(c))
+            bytes += EncodeCp1252(line) + "\r\n";
+        return bytes;
+    });
 }

@@ -115,8 +115,11 @@ void TestOnlineExport::fileBytesAndIoError()
     QVERIFY(bytes.endsWith("--------------------\r\n"));
     QCOMPARE(bytes.count("\r\n"), 42);
 
+    // A file that cannot be created stops the export before any pass number is looked at.
+    m_dialogs.Clear();
+    Fill(c.Heim, 1, "kurz", 99);
     QVERIFY(!ExportOnlineReport(c, dir.filePath("fehlt/RWKO.TXT")));
-    QCOMPARE(m_dialogs.Messages().last(), QString("E/A-Fehler 2"));
+    QCOMPARE(m_dialogs.Messages(), QStringList {"E/A-Fehler 2"});
 }
 
 QTEST_GUILESS_MAIN(TestOnlineExport)
