@@ -164,6 +164,47 @@ void TestMainForm::captionAndActions_data()
                                       << "Hilfe"
                                       << "Hilfe"
                                       << "" << QKeySequence(QStringLiteral("F1"));
+    QTest::newRow("FileOpen1") << "FileOpen1"
+                               << "Ö&ffnen eines RW"
+                               << "Öffnen"
+                               << "Bestehenden Wettkampf öffnen" << QKeySequence();
+    QTest::newRow("FileSaveAs1") << "FileSaveAs1"
+                                 << "Speichern &unter..."
+                                 << "Speichern unter"
+                                 << "Eine Rundenwettkampf unter einem anderen Namen speichern"
+                                 << QKeySequence();
+    QTest::newRow("Kopfdaten") << "Kopfdaten"
+                               << "Kopfdaten"
+                               << "Wettkampf-Kopfdaten"
+                               << "Wettkampf-Kopfdaten" << QKeySequence();
+    QTest::newRow("Gastmannschaft") << "Gastmannschaft"
+                                    << "Gastmannschaft"
+                                    << "Gastmannschaft"
+                                    << "Gastmannschaft" << QKeySequence();
+    QTest::newRow("Sortieren") << "Sortieren"
+                               << "Sortieren"
+                               << "Nach Ergebnis sortieren"
+                               << "Nach Ergebnis sortieren" << QKeySequence();
+    QTest::newRow("Heimmannschaften") << "Heimmannschaften"
+                                      << "Heimmannschaften"
+                                      << "Heimmannschaften erstellen"
+                                      << "Heimmannschaften erstellen" << QKeySequence();
+    QTest::newRow("WindowCascade1") << "WindowCascade1"
+                                    << "Ü&berlappend"
+                                    << "Überlappend"
+                                    << "Überlappend" << QKeySequence();
+    QTest::newRow("WindowTileHorizontal1") << "WindowTileHorizontal1"
+                                           << "Hori&zontal anordnen"
+                                           << "Horizontal anordnen"
+                                           << "Horizontal anordnen" << QKeySequence();
+    QTest::newRow("WindowTileVertical1") << "WindowTileVertical1"
+                                         << "&Vertikal anordnen"
+                                         << "Vertikal anordnen"
+                                         << "Vertikal anordnen" << QKeySequence();
+    QTest::newRow("WindowMinimizeAll1") << "WindowMinimizeAll1"
+                                        << "&Alle verkleinern"
+                                        << "Alle verkleinern"
+                                        << "Alle verkleinern" << QKeySequence();
     QTest::newRow("Beenden") << "Beenden"
                              << "&Beenden"
                              << "Beenden"
@@ -179,11 +220,23 @@ void TestMainForm::captionAndActions()
     QFETCH(QKeySequence, shortcut);
     TMainForm form(m_clock);
     QCOMPARE(form.windowTitle(), QStringLiteral("Tarvenn - Rundenwettkampfprogramm  "));
-    const QHash<QString, QAction *> actions {
-            {"FileNew1", form.FileNew1},       {"Oeffnen", form.Oeffnen},
-            {"FileSave1", form.FileSave1},     {"Senden", form.Senden},
-            {"Filedrucken", form.Filedrucken}, {"ActionHileOnline", form.ActionHileOnline},
-            {"Beenden", form.Beenden}};
+    const QHash<QString, QAction *> actions {{"FileNew1", form.FileNew1},
+                                             {"Oeffnen", form.Oeffnen},
+                                             {"FileSave1", form.FileSave1},
+                                             {"Senden", form.Senden},
+                                             {"Filedrucken", form.Filedrucken},
+                                             {"ActionHileOnline", form.ActionHileOnline},
+                                             {"Beenden", form.Beenden},
+                                             {"FileOpen1", form.FileOpen1},
+                                             {"FileSaveAs1", form.FileSaveAs1},
+                                             {"Kopfdaten", form.Kopfdaten},
+                                             {"Gastmannschaft", form.Gastmannschaft},
+                                             {"Sortieren", form.Sortieren},
+                                             {"Heimmannschaften", form.Heimmannschaften},
+                                             {"WindowCascade1", form.WindowCascade1},
+                                             {"WindowTileHorizontal1", form.WindowTileHorizontal1},
+                                             {"WindowTileVertical1", form.WindowTileVertical1},
+                                             {"WindowMinimizeAll1", form.WindowMinimizeAll1}};
     const QAction *a = actions.value(action);
     QVERIFY(a);
     QCOMPARE(a->text(), caption);
