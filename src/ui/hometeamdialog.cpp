@@ -470,9 +470,12 @@ void TFEinstellung::DisagEinstellung()
     TDisagParameter record;
     ParseParameterString(m_disag, record);
     dialog->SetRecord(record);
-    ExecModal(*dialog);
-    m_disag = BuildParameterString(dialog->Record());
+    const bool accepted = ExecModal(*dialog) == QDialog::Accepted;
     m_disagPending = false;
+    // "Abbrechen" leaves the team's machine settings as they were.
+    if (!accepted)
+        return;
+    m_disag = BuildParameterString(dialog->Record());
     if (!m_modified)
         m_modified = dialog->Changed();
 }

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -367,6 +368,7 @@ private slots:
     void saveNewTeamKeyOrder();
     void disagQuestion_data();
     void disagQuestion();
+    void disagSetting_data();
     void disagSetting();
     void deleteTeam_data();
     void deleteTeam();
@@ -648,21 +650,38 @@ void TestHomeTeamEditing::disagQuestion()
              dialogShown ? QStringLiteral("SCH=LG10;SSC=1;SZI=10;SGE=40;") : QString());
 }
 
+void TestHomeTeamEditing::disagSetting_data()
+{
+    QTest::addColumn<bool>("change");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<bool>("modified");
+    QTest::newRow("unchanged, OK") << false << true << false;
+    QTest::newRow("changed, OK") << true << true << true;
+    QTest::newRow("changed, cancelled") << true << false << false;
+}
+
 void TestHomeTeamEditing::disagSetting()
 {
+    QFETCH(bool, change);
+    QFETCH(bool, ok);
+    QFETCH(bool, modified);
     TFixture f(QStringLiteral("RWSetup-125.ini"));
     f.Open(QStringLiteral("2"));
+    const QString before = f.dialog->DisagString();
     int shown = 0;
     TModalHandlerScope scope([&](QDialog &d) {
         shown += &d == &f.disag ? 1 : 0;
-        return int(QDialog::Accepted);
+        if (change)
+            f.disag.RadioButtons[3]->click(); // air pistol
+        return ok ? int(QDialog::Accepted) : int(QDialog::Rejected);
     });
     f.Action("DisagEinstellungWerkzeug")->trigger();
     QCOMPARE(shown, 1);
     QVERIFY(!f.dialog->DisagPending());
-    // The string comes back built from the dialog's record.
-    QCOMPARE(f.dialog->DisagString(), BuildParameterString(f.disag.Record()));
-    QCOMPARE(f.dialog->Modified(), f.disag.Changed());
+    QCOMPARE(f.dialog->Modified(), modified);
+    // After OK the string is the one built from the dialog's record; Abbrechen keeps it.
+    QCOMPARE(f.dialog->DisagString(), ok ? BuildParameterString(f.disag.Record()) : before);
+    QCOMPARE(f.dialog->DisagString() != before, change && ok);
 }
 
 void TestHomeTeamEditing::deleteTeam_data()
