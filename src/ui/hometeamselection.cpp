@@ -237,7 +237,7 @@ void TFopenform::ShowTeamShooters()
     }
     m_teamLabel->setText(section.isEmpty() ? QString() : Bezeichnung(section));
 
-    if (!m_newCompetition)
+    if (!m_newCompetition || section.isEmpty())
         m_status->clear();
     else if (m_sort)
         m_status->setText(tr("Mindestens %1 Mannschaftsschützen auswählen").arg(m_n));

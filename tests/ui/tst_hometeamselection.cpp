@@ -263,6 +263,8 @@ void TestHomeTeamSelection::noHomeTeam()
     QCOMPARE(m.icon, TMsgIcon::Error);
     QCOMPARE(m.buttons, TMsgButtons::OkHelp);
     QCOMPARE(dialog.TeamList()->count(), teams);
+    // Without any team there is nothing to tick and nothing to ask for.
+    QCOMPARE(dialog.StatusText().isEmpty(), teams == 0);
     QVERIFY(dialog.OkEnabled());
 }
 
