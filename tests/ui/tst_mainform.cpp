@@ -1,6 +1,7 @@
 #include "base/configfolder.h"
 #include "base/scripteddialogs.h"
 #include "base/tickclock.h"
+#include "model/competitionfile.h"
 #include "settings/setupdaten.h"
 #include "testsupport.h"
 #include "ui/aboutbox.h"
@@ -82,6 +83,7 @@ private slots:
     void endQuestionOnlyRightAfterActivation();
     void historyWrittenAtEnd();
     void refusedChildCloseCancelsEnd();
+    void endSavesWhatTheUserWantsSaved();
     void windowMenuListsCompetitions();
     void sortLeavesModifiedAlone();
     void programWindowsShownModally();
@@ -545,6 +547,29 @@ void TestMainForm::refusedChildCloseCancelsEnd()
     QCOMPARE(form.ActiveChild()->windowTitle(), QStringLiteral("a.RW"));
     QVERIFY(form.isVisible());
     QVERIFY(ReadFileBytes(SetupFileName()).contains("1=/daten/eins.RW"));
+}
+
+// Ending the program with a changed competition: "Yes" saves it before the program ends.
+void TestMainForm::endSavesWhatTheUserWantsSaved()
+{
+    TMainForm form(m_clock);
+    form.show();
+    const QString path = CopyFixture(QStringLiteral("a.RW"));
+    form.HistoryClick(path);
+    m_clock.Advance(5000);
+    TMDIChild *child = form.ActiveChild();
+    child->Wettkampf().Heim.Name = QStringLiteral("Geänderte Mannschaft");
+    child->SetModified(true);
+    m_dialogs->QueueAnswer(TMsgAnswer::Yes);
+    QVERIFY(form.close());
+    Settle();
+    QCOMPARE(m_dialogs->Messages(),
+             QStringList {QStringLiteral("Möchten Sie die Änderrungen In a.RW speichern ?")});
+    QVERIFY(form.Children().isEmpty());
+    Competition saved;
+    saved.Dateiname = path;
+    QVERIFY(LoadCompetition(saved));
+    QCOMPARE(saved.Heim.Name, QStringLiteral("Geänderte Mannschaft"));
 }
 
 void TestMainForm::windowMenuListsCompetitions()
