@@ -3,9 +3,13 @@
 #include <QColor>
 #include <QtGlobal>
 
-// The settings keep colours as the colour dialog of the original platform delivers them:
-// 0x00BBGGRR, red in the low byte.
-inline QColor ColorFromRef(qint32 ref)
+// The settings keep colours as 0x00BBGGRR, red in the low byte.
+inline QColor ColorFromRef(quint32 ref)
 {
-    return QColor(ref & 0xff, (ref >> 8) & 0xff, (ref >> 16) & 0xff);
+    return QColor(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF));
+}
+
+inline quint32 RefFromColor(const QColor &color)
+{
+    return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
 }

@@ -1,5 +1,6 @@
 #include "ui/widgetdialogs.h"
 
+#include "ui/colorref.h"
 #include "ui/help.h"
 #include "ui/programwindows.h"
 
@@ -153,10 +154,10 @@ std::optional<QString> TWidgetDialogs::InputQuery(const QString &caption, const 
 std::optional<quint32> TWidgetDialogs::ChooseColor(quint32 initial)
 {
     const QColor chosen =
-            QColorDialog::getColor(ColorFromBgr(initial), QApplication::activeWindow());
+            QColorDialog::getColor(ColorFromRef(initial), QApplication::activeWindow());
     if (!chosen.isValid())
         return std::nullopt;
-    return BgrFromColor(chosen);
+    return RefFromColor(chosen);
 }
 
 void TWidgetDialogs::Beep()
@@ -188,14 +189,4 @@ QString WithDefaultExtension(const QString &path, const QString &defaultExt)
     if (defaultExt.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     return path + u'.' + defaultExt;
-}
-
-QColor ColorFromBgr(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-quint32 BgrFromColor(const QColor &color)
-{
-    return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
 }

@@ -23,6 +23,3 @@ public:
 QString QtFileFilter(const QString &filter);
 // The chosen name with the default extension appended when it has none.
 QString WithDefaultExtension(const QString &path, const QString &defaultExt);
-// Colours as the settings store them (0x00BBGGRR) and as Qt draws them.
-QColor ColorFromBgr(quint32 value);
-quint32 BgrFromColor(const QColor &color);

@@ -1,3 +1,4 @@
+#include "ui/colorref.h"
 #include "ui/help.h"
 #include "ui/images.h"
 #include "ui/programwindows.h"
@@ -111,11 +112,11 @@ void TestWidgetDialogs::defaultExtension()
 
 void TestWidgetDialogs::colours()
 {
-    QCOMPARE(ColorFromBgr(255), QColor(255, 0, 0));
-    QCOMPARE(ColorFromBgr(32768), QColor(0, 128, 0));
-    QCOMPARE(ColorFromBgr(0xC0C0C0), QColor(192, 192, 192));
-    QCOMPARE(BgrFromColor(QColor(0, 0, 255)), 0xFF0000u);
-    QCOMPARE(BgrFromColor(ColorFromBgr(0x123456)), 0x123456u);
+    QCOMPARE(ColorFromRef(255), QColor(255, 0, 0));
+    QCOMPARE(ColorFromRef(32768), QColor(0, 128, 0));
+    QCOMPARE(ColorFromRef(0xC0C0C0), QColor(192, 192, 192));
+    QCOMPARE(RefFromColor(QColor(0, 0, 255)), 0xFF0000u);
+    QCOMPARE(RefFromColor(ColorFromRef(0x123456)), 0x123456u);
 }
 
 void TestWidgetDialogs::messageButtons_data()
