@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr int StarterKeys = 50;
-constexpr int BemerkLaenge = 10;
-
 const QString KeinName = QStringLiteral("unbenannt");
 
 // "name;pass number;remark"; the remark is cut to what the grid shows.
@@ -37,7 +34,7 @@ QString ZuVieleStarter()
 QStringList StarterEntries(const THomeTeamFile &file, const QString &section)
 {
     QStringList entries;
-    for (int k = 1; k <= StarterKeys; ++k) {
+    for (int k = 1; k <= THomeTeamFile::ShooterEntries; ++k) {
         const QString value = file.ReadString(section, THomeTeamFile::ShooterKey(k), QString());
         if (value.contains(u';'))
             entries << value;

@@ -7,6 +7,8 @@
 
 constexpr int SerienAnzahl = 6;
 constexpr int PositionenAnzahl = 10;
+// A starter's remark as home team entries give it.
+constexpr int BemerkLaenge = 10;
 using TSerien = TOneBased<double, SerienAnzahl>;
 
 // One starter of a team.
@@ -14,7 +16,7 @@ struct TYTeilnehmer
 {
     QString Name; // empty: the position is empty
     QString Passnr;
-    QString Bemerk;
+    QString Bemerk; // at most BemerkLaenge characters from a home team entry
     bool Stammschuetze = false;
     TSerien Serie; // series sums in rings, 0 = not shot
     TSchussArray Schuss;

@@ -31,7 +31,9 @@ public:
     // The last section's number plus 1; "1" when there is none or it is no number.
     QString NextTeamSection() const;
 
-    // Key of shooter entry n (1..50).
+    // Shooter entries T1..T50 of a team.
+    static constexpr int ShooterEntries = 50;
+    // Key of shooter entry n (1..ShooterEntries).
     static QString ShooterKey(int n) { return QStringLiteral("T%1").arg(n); }
 
 private:

@@ -326,7 +326,7 @@ void TFEinstellung::NeueMannschaft()
         return;
     m_bezeichnung->setText(QStringLiteral("unbenannt"));
     // Remarks and all other fields stay, so the previous team serves as a template.
-    for (int row = 1; row <= HomeTeamShooterRows; ++row) {
+    for (int row = 1; row <= THomeTeamFile::ShooterEntries; ++row) {
         m_grid->SetCell(row, TShooterGrid::NameColumn, QString());
         m_grid->SetCell(row, TShooterGrid::PassColumn, QString());
     }
@@ -373,7 +373,7 @@ void TFEinstellung::LoadTeam(const THomeTeamFile &file, const QString &section)
     SelectText(m_schussanzahl, read("Schussanzahl", QStringLiteral("40")));
     SelectText(m_schussanzahlSerie, read("Schussanzahl_Serie", QStringLiteral("10")));
     m_disag = read("DISAG");
-    for (int row = 1; row <= HomeTeamShooterRows; ++row) {
+    for (int row = 1; row <= THomeTeamFile::ShooterEntries; ++row) {
         m_grid->SetEntry(row,
                          SplitShooterEntry(file.ReadString(section, THomeTeamFile::ShooterKey(row),
                                                            QStringLiteral(";"))));
@@ -435,7 +435,7 @@ bool TFEinstellung::WriteTeam()
             && file.WriteString(s, QStringLiteral("Liga"), m_liga->text())
             && file.WriteString(s, QStringLiteral("DISAG"), m_disag)
             && file.WriteBool(s, QStringLiteral("Sortieren"), m_sortieren->isChecked());
-    for (int row = 1; written && row <= HomeTeamShooterRows; ++row) {
+    for (int row = 1; written && row <= THomeTeamFile::ShooterEntries; ++row) {
         const TShooterEntry entry = m_grid->Entry(row);
         const QString key = THomeTeamFile::ShooterKey(row);
         written = entry.name.isEmpty() ? file.DeleteKey(s, key)

@@ -31,7 +31,7 @@ TShooterEntry SplitShooterEntry(const QString &value)
     rest.truncate(255);
     if (rest.contains(u';'))
         entry.passnr = NextField(rest);
-    entry.bemerkung = rest.left(HomeTeamRemarkLength);
+    entry.bemerkung = rest.left(BemerkLaenge);
     return entry;
 }
 

@@ -10,9 +10,6 @@ class THomeTeamFile;
 // The rules of a home team definition that need no window: the shooter entry "name;pass;remark",
 // the checks before a save and the number of a new team.
 
-constexpr int HomeTeamShooterRows = 50;
-constexpr int HomeTeamRemarkLength = 10;
-
 struct TShooterEntry
 {
     QString name;

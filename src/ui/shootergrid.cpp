@@ -1,5 +1,7 @@
 #include "ui/shootergrid.h"
 
+#include "model/records.h"
+
 #include <QEvent>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -41,7 +43,7 @@ public:
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto *line = qobject_cast<QLineEdit *>(editor)) {
             if (index.column() == TShooterGrid::RemarkColumn) {
-                line->setMaxLength(HomeTeamRemarkLength);
+                line->setMaxLength(BemerkLaenge);
             } else {
                 line->setValidator(new QRegularExpressionValidator(
                         QRegularExpression(QStringLiteral("[^;]*")), line));
