@@ -42,7 +42,7 @@ int main(int argc, char *argv[])
     mainForm.ApplyImages(images);
     windows.einstellung = new TFEinstellung(&mainForm);
     windows.disag = new TFormDisageinstellung(&mainForm);
-    // No reading window in this build: a click in machine mode does nothing.
+    // No reading window in this build: a click in machine mode says so.
     windows.ringlesen = nullptr;
     windows.gast = new TFGast(&mainForm);
     windows.schusseingabe = new TFSchusseingabe(&mainForm);
