@@ -1,6 +1,7 @@
 #include "base/configfolder.h"
 #include "base/scripteddialogs.h"
 #include "base/tickclock.h"
+#include "gridtesting.h"
 #include "settings/setupdaten.h"
 #include "testsupport.h"
 #include "ui/guestteamdialog.h"
@@ -57,26 +58,6 @@ const char *HomeTeams = "[1]\n"
                         "T1=Anna Amsel;11111111;\n"
                         "T2=Bernd Bär;22222222;\n"
                         "T3=Carla Chur;33333333;Jugend\n";
-
-void Settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-QString Cell(const QTableWidget *grid, int row, int column)
-{
-    const QTableWidgetItem *item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void ClickButtonCell(QTableWidget *grid, int row)
-{
-    const QPoint centre = QRect(grid->columnViewportPosition(0), grid->rowViewportPosition(row),
-                                grid->columnWidth(0), grid->rowHeight(row))
-                                  .center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
-}
 
 // Names of positions 1..3 and the team total of one grid.
 QStringList Standings(const QTableWidget *grid)
@@ -170,7 +151,7 @@ void TestEndToEnd::meetingByHand()
     for (const auto &[grid, keys] : entries) {
         for (int i = 0; i < keys.size(); ++i) {
             key = keys[i];
-            ClickButtonCell(grid, i + 2);
+            Click(grid, i + 2, 0);
         }
     }
     QCOMPARE(Standings(child->StringGrid1),

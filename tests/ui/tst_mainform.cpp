@@ -1,6 +1,7 @@
 #include "base/configfolder.h"
 #include "base/scripteddialogs.h"
 #include "base/tickclock.h"
+#include "gridtesting.h"
 #include "model/competitionfile.h"
 #include "settings/setupdaten.h"
 #include "testsupport.h"
@@ -41,13 +42,6 @@ QStringList HistoryItems(const TMainForm &form)
 {
     const QList<QAction *> items = form.DateiMenu()->actions();
     return Captions(items, items.indexOf(form.Beenden) + 1);
-}
-
-// Lets the deferred deletions of closed windows and the queued updates run.
-void Settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "base/configfolder.h"
 #include "base/scripteddialogs.h"
+#include "gridtesting.h"
 #include "settings/setupdaten.h"
 #include "testsupport.h"
 #include "ui/childhooks.h"
@@ -48,24 +49,6 @@ public:
     bool continues = false;
     int runs = 0;
 };
-
-QPoint CellCentre(const QTableWidget *grid, int row, int column)
-{
-    return QRect(grid->columnViewportPosition(column), grid->rowViewportPosition(row),
-                 grid->columnWidth(column), grid->rowHeight(row))
-            .center();
-}
-
-QString Cell(const QTableWidget *grid, int row, int column)
-{
-    const QTableWidgetItem *item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
-
-void Click(QTableWidget *grid, int row, int column)
-{
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, CellCentre(grid, row, column));
-}
 
 TSchussArray NineRings(int count)
 {
